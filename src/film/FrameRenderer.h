@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace Film {
+
+// Which implementation iterates the pixels. Fast picks the widest vector
+// unit the processor has (the reference when it lacks FMA); the forced
+// widths exist for tests and benchmarks.
+enum class MathPath {
+    Reference,
+    Fast,
+    FastScalar,
+    FastAvx2,
+    FastAvx512,
+};
+
+bool IsAvailable(MathPath path);
+
+struct FrameRequest
+{
+    double e = 2;
+    int pixels = 104;
+    int paletteIndex = 0;
+    int threads = 0; // 0: one per core
+    MathPath path = MathPath::Fast;
+};
+
+// Escape count (0..65, 65 = not escaped) of the point at radius rho and
+// angle theta, with the C library's functions, one pixel at a time.
+int IterateReference(double e, double bailout, double rho, double theta);
+
+// Renders one frame on worker threads. Columns are handed out to the workers
+// and may finish in any order; the caller takes them strictly from left to
+// right. Destroying the object stops the workers.
+class FrameRender
+{
+public:
+    explicit FrameRender(const FrameRequest& request);
+    ~FrameRender();
+    FrameRender(const FrameRender&) = delete;
+    FrameRender& operator=(const FrameRender&) = delete;
+
+    // Blocks until column x is finished; false when the render was aborted.
+    bool waitForColumn(int x);
+
+    // Packed colours (red + 256 * green + 65536 * blue) of column x, top row
+    // first. Valid once waitForColumn(x) returned true.
+    std::span<const std::int32_t> column(int x) const;
+
+    // Stops the workers after the columns they are on.
+    void abort();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+// The whole frame, column-major (index x * pixels + row, row 0 at the top).
+std::vector<std::int32_t> RenderFrameColors(const FrameRequest& request);
+
+// Escape counts of the whole frame in the same layout, for tests.
+std::vector<std::uint8_t> RenderFrameCounts(const FrameRequest& request);
+
+} // namespace Film

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The running program: where it lives and which version it is.
+namespace App {
+
+inline constexpr int Major = 1;
+inline constexpr int Minor = 0;
+inline constexpr int Revision = 8;
+
+// The folder that holds the running program, without a trailing separator
+// unless it is the root.
+QString Path();
+
+} // namespace App

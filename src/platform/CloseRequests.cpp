@@ -1,0 +1,49 @@
+#include "platform/CloseRequests.h"
+
+#include "platform/Form.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+// Written by the signal handler, read on the UI thread. A signal handler can
+// do nothing safer than write one byte to a socket.
+int g_signalSocket[2] = {-1, -1};
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalSocket[0], &byte, 1);
+}
+
+} // namespace
+
+void RouteCloseRequests(Form& form)
+{
+    if (g_signalSocket[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSocket) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &form);
+    QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);
+        form.RequestClose(UnloadOrigin::TaskManager);
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.RequestClose(UnloadOrigin::AppWindows); });
+}
+
+} // namespace Platform

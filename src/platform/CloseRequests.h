@@ -1,0 +1,12 @@
+#pragma once
+
+namespace Platform {
+
+class Form;
+
+// Delivers the close requests that come from outside the window to the
+// form on its own thread: SIGTERM and SIGINT as the task manager's, the end
+// of the desktop session as the session's.
+void RouteCloseRequests(Form& form);
+
+} // namespace Platform

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace Platform {
+
+// Lets the window process all pending events, then returns.
+void DoEvents();
+
+} // namespace Platform

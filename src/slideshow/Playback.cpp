@@ -1,0 +1,37 @@
+#include "slideshow/Playback.h"
+
+#include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
+
+namespace SlideShow {
+
+Position Advance(std::int32_t frame, std::int32_t direction, std::int32_t steps)
+{
+    Position next{frame + direction, direction, false};
+    if (next.frame > steps)
+        next = {steps - 1, -1, true};
+    if (next.frame < 0)
+        next = {1, 1, true};
+    return next;
+}
+
+std::optional<std::int32_t> FrameTimeFromAnswer(const QString& answer)
+{
+    double value = 0;
+    try {
+        value = Platform::Val(answer);
+    } catch (const Platform::RuntimeError&) {
+        // A number too large for a double is as much out of range as 70000.
+        return std::nullopt;
+    }
+    if (value < 1 || value > 65535)
+        return std::nullopt;
+    return Platform::CLng(value);
+}
+
+bool IsShowCaption(const QString& caption)
+{
+    return Platform::Right(caption, 11) == "(SlideShow)";
+}
+
+} // namespace SlideShow

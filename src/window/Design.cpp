@@ -1,0 +1,151 @@
+#include "window/frmPowerReels.h"
+
+#include "film/FrameRenderer.h"
+#include "film/PaletteNames.h"
+#include "platform/Pictures.h"
+
+#include <cmath>
+
+namespace {
+
+// The idle window's client area in twips.
+constexpr double IdleClientWidth = 5010;
+constexpr double IdleClientHeight = 2655;
+
+} // namespace
+
+frmPowerReels::frmPowerReels(Platform::Desktop& desktop) : Form(desktop)
+{
+    buildDesign();
+    connectHandlers();
+}
+
+frmPowerReels::~frmPowerReels() = default;
+
+void frmPowerReels::buildDesign()
+{
+    setObjectName("frmPowerReels");
+    setCaption("PowerReels");
+    const auto place = [this](QWidget& control, const char* name, double left, double top,
+                              double width, double height) {
+        control.setObjectName(name);
+        control.setGeometry(int(std::lround(left / twipsPerPixelX())),
+                            int(std::lround(top / twipsPerPixelY())),
+                            int(std::lround(width / twipsPerPixelX())),
+                            int(std::lround(height / twipsPerPixelY())));
+    };
+    setFixedSize(int(std::lround(IdleClientWidth / twipsPerPixelX())),
+                 int(std::lround(IdleClientHeight / twipsPerPixelY())));
+
+    place(fraPowerReels, "fraPowerReels", 120, 120, 4770, 2415);
+    place(cboColors, "cboColors", 1125, 1875, 1800, 315);
+    place(cmdSlideShow, "cmdSlideShow", 3285, 1095, 1215, 315);
+    place(fraDivide, "fraDivide", 3090, 165, 30, 2085);
+    place(cmdExit, "cmdExit", 3285, 1485, 1215, 315);
+    place(cmdBegin, "cmdBegin", 3285, 705, 1215, 315);
+    place(txtPixels, "txtPixels", 1125, 1485, 1800, 315);
+    place(txtSteps, "txtSteps", 1125, 1095, 1800, 315);
+    place(txteMax, "txteMax", 1125, 705, 1800, 315);
+    place(txteMin, "txteMin", 1125, 315, 1800, 315);
+    place(lblColors, "lblColors", 240, 1920, 840, 255);
+    place(lblPixels, "lblPixels", 240, 1530, 840, 255);
+    place(lblSteps, "lblSteps", 240, 1140, 840, 255);
+    place(lbleMax, "lbleMax", 240, 750, 840, 255);
+    place(lbleMin, "lbleMin", 240, 360, 840, 255);
+    tmrSlideShow.setObjectName("tmrSlideShow");
+
+    for (const char* name : Film::PaletteNames)
+        cboColors.addItem(name);
+    cboColors.setEditable(false);
+
+    cmdSlideShow.setText("&SlideShow");
+    cmdExit.setText("&Exit");
+    cmdBegin.setText("&Calculate");
+    setDefaultButton(&cmdSlideShow);
+    setCancelButton(&cmdExit);
+
+    fraDivide.setFrameShape(QFrame::VLine);
+    fraDivide.setFrameShadow(QFrame::Sunken);
+
+    for (Platform::TextBox* box : {&txtPixels, &txtSteps, &txteMax, &txteMin})
+        box->setMaxLength(16);
+
+    const struct
+    {
+        QLabel& label;
+        const char* caption;
+        QWidget& field;
+    } labels[] = {
+        {lbleMin, "Mi&nimum e:", txteMin},   {lbleMax, "Ma&ximum e:", txteMax},
+        {lblSteps, "S&teps:", txtSteps},     {lblPixels, "&Pixels:", txtPixels},
+        {lblColors, "C&olors:", cboColors},
+    };
+    for (const auto& entry : labels) {
+        entry.label.setText(entry.caption);
+        entry.label.setBuddy(&entry.field);
+        entry.label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // The focus order; frames, labels and the timer never take the focus.
+    QWidget* order[] = {&txteMin, &txteMax, &txtSteps, &txtPixels,
+                        &cboColors, &cmdBegin, &cmdSlideShow, &cmdExit};
+    for (QWidget* control : order)
+        control->setFocusPolicy(Qt::StrongFocus);
+    setFocusOrder({std::begin(order), std::end(order)});
+
+    tmrSlideShow.setEnabled(false);
+    tmrSlideShow.setInterval(40);
+}
+
+void frmPowerReels::connectHandlers()
+{
+    const auto handle = [this](void (frmPowerReels::*handler)()) {
+        return [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); };
+    };
+    connect(&cmdBegin, &QPushButton::clicked, this, handle(&frmPowerReels::cmdBegin_Click));
+    connect(&cmdSlideShow, &QPushButton::clicked, this,
+            handle(&frmPowerReels::cmdSlideShow_Click));
+    connect(&cmdExit, &QPushButton::clicked, this, handle(&frmPowerReels::cmdExit_Click));
+    connect(&tmrSlideShow, &Platform::Timer::Tick, this,
+            handle(&frmPowerReels::tmrSlideShow_Timer));
+    connect(&txteMin, &Platform::TextBox::GotFocus, this,
+            handle(&frmPowerReels::txteMin_GotFocus));
+    connect(&txteMax, &Platform::TextBox::GotFocus, this,
+            handle(&frmPowerReels::txteMax_GotFocus));
+    connect(&txtSteps, &Platform::TextBox::GotFocus, this,
+            handle(&frmPowerReels::txtSteps_GotFocus));
+    connect(&txtPixels, &Platform::TextBox::GotFocus, this,
+            handle(&frmPowerReels::txtPixels_GotFocus));
+    // Ending stops the show and the workers of a frame in progress.
+    connect(this, &Form::Ended, this, [this] {
+        tmrSlideShow.setEnabled(false);
+        if (m_render != nullptr)
+            m_render->abort();
+    });
+}
+
+void frmPowerReels::FitWindowToPicture()
+{
+    fraPowerReels.setVisible(false);
+    setWidth(Width() - ScaleWidth() + double(Pixels * lngTwipsX));
+    setHeight(Height() - ScaleHeight() + double(Pixels * lngTwipsY));
+    const Platform::ScreenMetrics screen = desktop().Screen();
+    setLeft((screen.Width - Width()) / 2);
+    double top = std::nearbyint((screen.Height - Height()) / 2);
+    if (top < 28.0 * lngTwipsY)
+        top = 28.0 * lngTwipsY;
+    setTop(top);
+}
+
+void frmPowerReels::RestoreIdleWindow()
+{
+    setPicture(Platform::LoadPicture());
+    setCaption("PowerReels");
+    // The idle client area, whatever border the window manager draws.
+    setWidth(Width() - ScaleWidth() + IdleClientWidth);
+    setHeight(Height() - ScaleHeight() + IdleClientHeight);
+    const Platform::ScreenMetrics screen = desktop().Screen();
+    setLeft((screen.Width - Width()) / 2);
+    setTop((screen.Height - Height()) / 2);
+    fraPowerReels.setVisible(true);
+}

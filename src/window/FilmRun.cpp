@@ -1,0 +1,82 @@
+#include "window/frmPowerReels.h"
+
+#include "film/FrameNaming.h"
+#include "film/FrameRenderer.h"
+#include "platform/Events.h"
+#include "platform/Files.h"
+#include "platform/Pictures.h"
+
+using namespace Platform;
+
+namespace {
+
+// From the folder on, a step that fails is skipped and the run goes on.
+template<typename Step>
+bool Attempt(Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace
+
+double frmPowerReels::FrameExponent(std::int32_t k) const
+{
+    return Film::FrameExponent(eMin, eMax, Steps, k);
+}
+
+QString frmPowerReels::FrameFolderPath() const
+{
+    return Film::FrameFolderPath(strBasePath, eMin, eMax, Steps, Pixels, cboColors.currentText());
+}
+
+void frmPowerReels::cmdBegin_Click()
+{
+    if (!CheckInput())
+        return;
+    FitWindowToPicture();
+
+    const QString strFolder = FrameFolderPath();
+    Attempt([&] { MkDir(strFolder); });
+    const std::int32_t frames = Steps;
+    std::int32_t unsaved = 0;
+    for (std::int32_t k = 0; k <= frames; ++k) {
+        const double e = Film::RenderedExponent(FrameExponent(k));
+        setCaption(Film::FrameCaption(e, " (Calculating)"));
+        RenderFrame(e);
+        if (HasEnded())
+            return;
+        setCaption(Film::FrameCaption(e, " (Saving)"));
+        if (!Attempt([&] { SavePicture(Image(), Film::FrameFilePath(strFolder, e)); }))
+            ++unsaved;
+    }
+    RestoreIdleWindow();
+
+    // A film that could not be stored must not look finished.
+    if (unsaved > 0)
+        warn(QString("%1 of the film's %2 frames could not be saved in the folder \"%3\".")
+                 .arg(unsaved)
+                 .arg(qint64(frames) + 1)
+                 .arg(strFolder));
+}
+
+void frmPowerReels::RenderFrame(double e)
+{
+    Film::FrameRequest request;
+    request.e = e;
+    request.pixels = Pixels;
+    request.paletteIndex = cboColors.currentIndex();
+    Film::FrameRender render(request);
+    m_render = &render;
+    for (std::int32_t x = 0; x < Pixels && render.waitForColumn(x); ++x) {
+        PutColumn(x, render.column(x));
+        DoEvents();
+        if (HasEnded())
+            break;
+    }
+    m_render = nullptr;
+}

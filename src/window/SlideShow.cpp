@@ -1,0 +1,73 @@
+#include "window/frmPowerReels.h"
+
+#include "film/FrameNaming.h"
+#include "platform/Pictures.h"
+#include "slideshow/Playback.h"
+
+using namespace Platform;
+
+namespace {
+
+// Each step of a tick is attempted whatever happened in the ones before.
+template<typename Step>
+void Attempt(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+const char* const FrameTimePrompt =
+    "How Long Do You Want Each Frame to Be Displayed (1-65535 msec)?\r\n\r\n"
+    "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
+
+} // namespace
+
+void frmPowerReels::cmdSlideShow_Click()
+{
+    if (!CheckInput())
+        return;
+    const double left = Left();
+    const double top = Top();
+    const QString answer =
+        desktop().InputBox(FrameTimePrompt, "PowerReels - SlideShow!", "42",
+                           left - double(11 * lngTwipsX), top + double(32 * lngTwipsY));
+    const std::optional<std::int32_t> frameTime = SlideShow::FrameTimeFromAnswer(answer);
+    if (!frameTime) {
+        desktop().Beep();
+        return;
+    }
+    lngInterval = *frameTime;
+    FitWindowToPicture();
+    lngDirection = 1;
+    lngFrame = 0;
+    tmrSlideShow.setInterval(lngInterval);
+    tmrSlideShow.setEnabled(true);
+}
+
+void frmPowerReels::tmrSlideShow_Timer()
+{
+    Attempt([&] { tmrSlideShow.setInterval(lngInterval); });
+    double e = 0;
+    Attempt([&] { e = FrameExponent(lngFrame); });
+    Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)")); });
+    // A missing or unreadable frame leaves the picture shown before.
+    Attempt([&] { setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(), e))); });
+    const SlideShow::Position next = SlideShow::Advance(lngFrame, lngDirection, Steps);
+    lngFrame = next.frame;
+    lngDirection = next.direction;
+    // Beyond the timer's range the hold is refused and the frame time stays.
+    if (next.turned)
+        Attempt([&] { tmrSlideShow.setInterval(10 * qint64(lngInterval)); });
+}
+
+void frmPowerReels::Form_KeyPress(int& KeyAscii)
+{
+    if (!SlideShow::IsShowCaption(Caption()))
+        return;
+    if (KeyAscii == 32)
+        tmrSlideShow.setEnabled(!tmrSlideShow.Enabled());
+    if (KeyAscii == 13)
+        lngDirection = -lngDirection;
+}

@@ -1,9 +1,8 @@
 #include "window/frmPowerReels.h"
 
+#include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-
-#include <cmath>
 
 using namespace Platform;
 
@@ -14,51 +13,46 @@ void frmPowerReels::warn(const QString& message)
 
 bool frmPowerReels::CheckInput()
 {
-    // The values are stored as they are read; a field after the failing one
-    // is not read at all.
-    const auto refuse = [this](const QString& message, QWidget& field) {
-        warn(message);
-        field.setFocus(Qt::OtherFocusReason);
-        return false;
-    };
+    cmdSlideShow.setFocus(Qt::OtherFocusReason);
+    std::int32_t lngMaxPixels = 0;
     try {
-        cmdSlideShow.setFocus(Qt::OtherFocusReason);
         if (lngTwipsY == 0)
             throw RuntimeError(ErrorKind::DivisionByZero);
         const double screenHeight = desktop().Screen().Height;
-        const std::int32_t lngMaxPixels = CLng((screenHeight - (Height() - ScaleHeight())) / lngTwipsY);
-
-        eMin = Val(txteMin.text());
-        if (eMin < 1)
-            return refuse("Please, 'Minimum e' >= 1.", txteMin);
-
-        eMax = Val(txteMax.text());
-        if (eMax <= eMin)
-            return refuse("Please, 'Maximum e' > 'Minimum e'.", txteMax);
-
-        Steps = CLng(Val(txtSteps.text()));
-        if (Steps < 1)
-            return refuse("Please, 'Steps' > 0.", txtSteps);
-
-        const double stepLimit = (eMax - eMin) * 1000;
-        if (!std::isfinite(stepLimit))
-            throw RuntimeError(ErrorKind::Overflow);
-        if (Steps > stepLimit) {
-            const auto largest = static_cast<qint64>(Int(stepLimit));
-            return refuse("Please, 'Steps' <= " + QString::number(largest) + ".", txtSteps);
-        }
-
-        Pixels = CLng(Val(txtPixels.text()));
-        if (Pixels < 104)
-            return refuse("Please, 'Pixels' >= 104.", txtPixels);
-        if (Pixels > lngMaxPixels)
-            return refuse("Please, 'Pixels' <= " + QString::number(lngMaxPixels) + ".",
-                          txtPixels);
-        return true;
+        lngMaxPixels = CLng((screenHeight - (Height() - ScaleHeight())) / lngTwipsY);
     } catch (const RuntimeError&) {
         warn("Redo From Start.");
         return false;
     }
+
+    const Film::ParameterCheck check = Film::CheckParameters(
+        {txteMin.text(), txteMax.text(), txtSteps.text(), txtPixels.text()}, lngMaxPixels);
+    // What was read is kept, even when a later rule refused it.
+    eMin = check.eMin.value_or(eMin);
+    eMax = check.eMax.value_or(eMax);
+    Steps = check.steps.value_or(Steps);
+    Pixels = check.pixels.value_or(Pixels);
+    if (check.passed)
+        return true;
+
+    warn(check.message);
+    switch (check.field) {
+    case Film::ParameterField::EMin:
+        txteMin.setFocus(Qt::OtherFocusReason);
+        break;
+    case Film::ParameterField::EMax:
+        txteMax.setFocus(Qt::OtherFocusReason);
+        break;
+    case Film::ParameterField::Steps:
+        txtSteps.setFocus(Qt::OtherFocusReason);
+        break;
+    case Film::ParameterField::Pixels:
+        txtPixels.setFocus(Qt::OtherFocusReason);
+        break;
+    case Film::ParameterField::None:
+        break;
+    }
+    return false;
 }
 
 namespace {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace Film {
+
+// The four numbers of a film as the user typed them.
+struct ParameterTexts
+{
+    QString eMin;
+    QString eMax;
+    QString steps;
+    QString pixels;
+};
+
+enum class ParameterField {
+    None,
+    EMin,
+    EMax,
+    Steps,
+    Pixels,
+};
+
+// The outcome of checking a film's numbers. The values are those read
+// before the check stopped: a field after the failing one is not read.
+struct ParameterCheck
+{
+    bool passed = false;
+    QString message;                             // empty when passed
+    ParameterField field = ParameterField::None; // the field to correct
+    std::optional<double> eMin;
+    std::optional<double> eMax;
+    std::optional<std::int32_t> steps;
+    std::optional<std::int32_t> pixels;
+};
+
+// Reads and checks the numbers in order; the first failing rule gives its
+// message. A number that cannot be held (too large for a double or a 32-bit
+// integer) gives "Redo From Start." with no field.
+ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels);
+
+} // namespace Film

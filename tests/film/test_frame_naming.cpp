@@ -1,0 +1,118 @@
+#include "film/FrameNaming.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs a test body under a locale with the given decimal separator.
+class LocaleScope
+{
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+};
+
+struct FolderCase
+{
+    const char* name;
+    double eMin;
+    double eMax;
+    int steps;
+    int pixels;
+    const char* palette;
+    const char* withPoint;
+    const char* withComma;
+};
+
+class FolderNames : public testing::TestWithParam<FolderCase>
+{
+};
+
+TEST_P(FolderNames, SpellTheParameters)
+{
+    const FolderCase& c = GetParam();
+    {
+        LocaleScope point(QLocale::c());
+        EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette),
+                  QString("/films/") + c.withPoint);
+    }
+    LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette),
+              QString("/films/") + c.withComma);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FolderNames,
+    testing::Values(
+        FolderCase{"example", 2, 4.5, 25, 300, "Rainbow", "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow",
+                   "eMin=2 eMax=4,5 Steps=25 Pixels=300 Rainbow"},
+        FolderCase{"minimumOne", 1, 1.25, 5, 104, "Grey", "eMin=1 eMax=1.25 Steps=5 Pixels=104 Grey",
+                   "eMin=1 eMax=1,25 Steps=5 Pixels=104 Grey"},
+        FolderCase{"typed2point50", 2.5, 3, 4, 120, "Blue", "eMin=2.5 eMax=3 Steps=4 Pixels=120 Blue",
+                   "eMin=2,5 eMax=3 Steps=4 Pixels=120 Blue"}),
+    [](const testing::TestParamInfo<FolderCase>& info) { return info.param.name; });
+
+struct FileCase
+{
+    const char* name;
+    double e;
+    const char* withPoint;
+    const char* withComma;
+};
+
+class FileNames : public testing::TestWithParam<FileCase>
+{
+};
+
+TEST_P(FileNames, SpellTheExponentWithThreeDecimals)
+{
+    const FileCase& c = GetParam();
+    {
+        LocaleScope point(QLocale::c());
+        EXPECT_EQ(Film::FrameFilePath("/f", c.e), QString("/f/PowerReels-") + c.withPoint + ".bmp");
+    }
+    LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(Film::FrameFilePath("/f", c.e), QString("/f/PowerReels-") + c.withComma + ".bmp");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FileNames,
+    testing::Values(FileCase{"half", 2.5, "002.500", "002,500"},
+                    FileCase{"rounded", 12.3456, "012.346", "012,346"},
+                    FileCase{"fourDigits", 1234.5, "1234.500", "1234,500"},
+                    FileCase{"thousand", 1000, "1000.000", "1000,000"},
+                    FileCase{"substitutedOne", 1.0001, "001.000", "001,000"},
+                    FileCase{"one", 1, "001.000", "001,000"}),
+    [](const testing::TestParamInfo<FileCase>& info) { return info.param.name; });
+
+TEST(FrameExponent, KeepsItsOrderOfOperations)
+{
+    // ((eMax - eMin) * k) / steps + eMin: the last frame may miss eMax in the
+    // last place, and the run and the show must agree on that.
+    const double eMin = 1.1;
+    const double eMax = 1.7;
+    const int steps = 7;
+    for (int k = 0; k <= steps; ++k)
+        EXPECT_EQ(Film::FrameExponent(eMin, eMax, steps, k), ((eMax - eMin) * k) / steps + eMin);
+    EXPECT_EQ(Film::FrameExponent(2, 3, 4, 0), 2.0);
+    EXPECT_EQ(Film::FrameExponent(2, 3, 4, 1), 2.25);
+}
+
+TEST(RenderedExponent, ReplacesOnlyExactlyOne)
+{
+    EXPECT_EQ(Film::RenderedExponent(1.0), 1.0001);
+    EXPECT_EQ(Film::RenderedExponent(1.0000000000000002), 1.0000000000000002);
+    EXPECT_EQ(Film::RenderedExponent(2.0), 2.0);
+}
+
+TEST(FrameCaption, ShowsTheExponentAndState)
+{
+    LocaleScope point(QLocale::c());
+    EXPECT_EQ(Film::FrameCaption(2.5, " (Calculating)"), "PowerReels - e=2.500 (Calculating)");
+    EXPECT_EQ(Film::FrameCaption(1.0001, " (Saving)"), "PowerReels - e=1.000 (Saving)");
+    LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(Film::FrameCaption(2.25, " (SlideShow)"), "PowerReels - e=2,250 (SlideShow)");
+}
+
+} // namespace

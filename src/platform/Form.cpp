@@ -270,7 +270,7 @@ void Form::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     QWidget* focus = focusWidget();
-    if (focus != nullptr && focus != this && isAncestorOf(focus)) {
+    if (focus != nullptr && focus != this && focus->isVisible() && isAncestorOf(focus)) {
         // A key a control left unhandled: ENTER clicks the focused button or
         // else the default button, ESC the cancel button.
         auto* focusedButton = qobject_cast<QPushButton*>(focus);

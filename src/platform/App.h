@@ -14,3 +14,14 @@ inline constexpr int Revision = 8;
 QString Path();
 
 } // namespace App
+
+namespace App {
+
+// Whether the running user may create files in a folder.
+bool IsWritableFolder(const QString& path);
+
+// The user's pictures folder plus "PowerReels/", created when missing; empty
+// when the desktop names no pictures folder or it cannot be made.
+QString UserFilmsFolder();
+
+} // namespace App

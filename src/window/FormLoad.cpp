@@ -13,6 +13,13 @@ void frmPowerReels::Form_Load()
     strBasePath = desktop().AppPath();
     if (Right(strBasePath, 1) != "/")
         strBasePath += "/";
+    // An installed program's folder is not the user's to write in; the films
+    // then go where the user keeps pictures, for the run and the show alike.
+    if (!App::IsWritableFolder(strBasePath)) {
+        const QString films = App::UserFilmsFolder();
+        if (!films.isEmpty())
+            strBasePath = films;
+    }
     const int major = App::Major;
     const int minor = App::Minor;
     fraPowerReels.setTitle("v" + Format(major, u"0.") + Format(minor, u"00"));

@@ -1,7 +1,10 @@
 #include "ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -203,10 +206,13 @@ private slots:
         QTest::addColumn<float>("twipsPerPixel");
         QTest::addColumn<QString>("basePath");
         QTest::addColumn<int>("twips");
-        QTest::newRow("folder") << "/home/ann/Films" << 15.0f << "/home/ann/Films/" << 15;
+        // Folders the test may write in, so that they are kept as they are.
+        const QString tmp = QDir::tempPath();
+        QTest::newRow("folder") << tmp << 15.0f << tmp + "/" << 15;
+        QTest::newRow("trailing separator") << tmp + "/" << 15.0f << tmp + "/" << 15;
         QTest::newRow("root") << "/" << 15.0f << "/" << 15;
-        QTest::newRow("120 dpi") << "/opt/pr" << 12.0f << "/opt/pr/" << 12;
-        QTest::newRow("144 dpi, a half rounds to even") << "/x" << 10.5f << "/x/" << 10;
+        QTest::newRow("120 dpi") << tmp << 12.0f << tmp + "/" << 12;
+        QTest::newRow("144 dpi, a half rounds to even") << tmp << 10.5f << tmp + "/" << 10;
     }
 
     void formLoad()
@@ -215,6 +221,8 @@ private slots:
         QFETCH(float, twipsPerPixel);
         QFETCH(QString, basePath);
         QFETCH(int, twips);
+        if (!QFileInfo(appPath).isWritable())
+            QSKIP("the films of an unwritable program folder go elsewhere");
         m_form.reset();
         m_desktop.appPath = appPath;
         m_desktop.screen.TwipsPerPixelX = twipsPerPixel;
@@ -223,6 +231,18 @@ private slots:
         QCOMPARE(m_form->strBasePath, basePath);
         QCOMPARE(m_form->lngTwipsX, twips);
         QCOMPARE(m_form->lngTwipsY, twips);
+    }
+
+    void unwritableProgramFolderSendsFilmsToThePictures()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_form.reset();
+        m_desktop.appPath = "/no/such/program/folder";
+        showForm();
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QCOMPARE(m_form->strBasePath, pictures + "/PowerReels/");
+        QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+        QStandardPaths::setTestModeEnabled(false);
     }
 
     void versionCaptionFollowsTheDecimalSeparator()

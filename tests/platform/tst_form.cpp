@@ -33,6 +33,8 @@ class FormTest : public QObject
     ScriptedDesktop m_desktop;
 
 private slots:
+    void init() { m_desktop = ScriptedDesktop(); }
+
     void geometryInTwips_data()
     {
         QTest::addColumn<float>("twipsPerPixel");

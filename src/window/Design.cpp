@@ -4,6 +4,8 @@
 #include "film/PaletteNames.h"
 #include "platform/Pictures.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <cmath>
 
 namespace {
@@ -95,6 +97,31 @@ void frmPowerReels::buildDesign()
 
     tmrSlideShow.setEnabled(false);
     tmrSlideShow.setInterval(40);
+    fitFontToDesign();
+}
+
+void frmPowerReels::fitFontToDesign()
+{
+    // The design's geometry was made for a narrow dialog font; the desktop's
+    // font may be wider. Take the largest size, condensed if need be, at
+    // which every label caption fits its label.
+    QFont font = this->font();
+    font.setStretch(QFont::SemiCondensed);
+    const auto fits = [this](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        for (const QLabel* label : {&lblColors, &lblPixels, &lblSteps, &lbleMax, &lbleMin}) {
+            const QString caption = QString(label->text()).remove('&');
+            if (metrics.horizontalAdvance(caption) > label->width())
+                return false;
+        }
+        return true;
+    };
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > 8 && !fits(font)) {
+        --pixels;
+        font.setPixelSize(pixels);
+    }
+    setFont(font);
 }
 
 void frmPowerReels::connectHandlers()

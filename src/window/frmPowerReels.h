@@ -85,6 +85,7 @@ public:
 
 private:
     void buildDesign();
+    void fitFontToDesign();
     void connectHandlers();
     void warn(const QString& message);
     // The frame being rendered, so that End can stop its workers.

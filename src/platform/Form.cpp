@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/PackedColumns.h"
 #include "platform/RuntimeError.h"
 
 #include <QCloseEvent>
@@ -19,11 +20,6 @@ constexpr double ClassicBorderTwipsY = 375;
 
 // The user sees a picture grow without a repaint for every column.
 constexpr qint64 RepaintIntervalMs = 15;
-
-QRgb ToRgb(std::int32_t color)
-{
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 int ToPixels(double twips, float twipsPerPixel)
 {
@@ -166,12 +162,8 @@ void Form::PSet(double xTwips, double yTwips, std::int32_t color)
 
 void Form::PutColumn(int x, std::span<const std::int32_t> colors)
 {
-    if (x < 0 || x >= m_image.width())
-        return;
-    const int rows = std::min<int>(int(colors.size()), m_image.height());
-    for (int row = 0; row < rows; ++row)
-        reinterpret_cast<QRgb*>(m_image.scanLine(row))[x] = ToRgb(colors[row]);
-    requestRepaint(QRect(x, 0, 1, rows));
+    PutPackedColumn(m_image, x, colors);
+    requestRepaint(QRect(x, 0, 1, std::min<int>(int(colors.size()), m_image.height())));
 }
 
 void Form::requestRepaint(const QRect& rect)

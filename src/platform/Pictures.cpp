@@ -11,6 +11,9 @@ namespace Platform {
 
 namespace {
 
+// 96 dots per inch.
+constexpr int BitmapDotsPerMeter = 3780;
+
 // A bitmap's file header states the file's size; a shorter file lost its
 // tail, which the image reader would fill with garbage instead of failing.
 bool HasWholeBitmapFile(const QString& path)
@@ -33,8 +36,13 @@ void SavePicture(const QImage& image, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw RuntimeError(ErrorKind::PathNotWritable, path);
+    QImage picture = image.convertToFormat(QImage::Format_RGB32);
+    // A bitmap records a resolution; a fixed one keeps the same frame the
+    // same bytes whatever screen, or none, it was drawn on.
+    picture.setDotsPerMeterX(BitmapDotsPerMeter);
+    picture.setDotsPerMeterY(BitmapDotsPerMeter);
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)) || !file.commit())
+    if (!writer.write(picture) || !file.commit())
         throw RuntimeError(ErrorKind::PathNotWritable, path);
 }
 

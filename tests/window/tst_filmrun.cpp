@@ -158,14 +158,13 @@ private slots:
 
     void unwritableFolderDrawsEveryFrameThenWarnsOnce()
     {
-        // A file where the program's folder should be: no folder, no frame can
+        // A file where the films' folder should be: no folder, no frame can
         // be made there, whoever runs the test.
-        m_form.reset();
         const QString blocked = m_programFolder->filePath("not-a-folder");
         QFile file(blocked);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        startProgram(blocked);
+        m_form->strBasePath = blocked + "/";
         enter("2", "3", "2", "104", 0);
         m_form->cmdBegin_Click();
 

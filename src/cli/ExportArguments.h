@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/VideoWriter.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Cli {
+
+struct ExportOptions
+{
+    QString folder;
+    QString out;
+    VideoKind kind = VideoKind::Mp4;
+    int framesPerSecond = 24;
+    bool pingpong = false;
+    int hold = 1; // frame times of each end frame
+};
+
+// Reads the arguments after "export". Throws UsageError.
+ExportOptions ParseExportArguments(const QStringList& arguments);
+
+} // namespace Cli

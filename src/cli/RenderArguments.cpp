@@ -1,0 +1,91 @@
+#include "cli/RenderArguments.h"
+
+#include "cli/CommandLine.h"
+#include "film/PaletteNames.h"
+#include "film/ParameterCheck.h"
+
+#include <QRegularExpression>
+
+namespace Cli {
+
+namespace {
+
+// Enough workers for any machine this runs on; more only costs memory.
+constexpr int MaxThreads = 1024;
+
+void ReadFrameRange(const QString& text, RenderOptions& options)
+{
+    static const QRegularExpression range(R"(^([0-9]{1,10})(?:-([0-9]{1,10}))?$)");
+    const QRegularExpressionMatch match = range.match(text);
+    const qint64 first = match.hasMatch() ? match.captured(1).toLongLong() : -1;
+    const qint64 last =
+        match.hasMatch() && match.hasCaptured(2) ? match.captured(2).toLongLong() : first;
+    if (!match.hasMatch() || first > last || last > options.steps)
+        throw UsageError(QString("--frames wants A-B with 0 <= A <= B <= %1 (the film's frames "
+                                 "are 0 to %1), not \"%2\".")
+                             .arg(options.steps)
+                             .arg(text));
+    options.firstFrame = std::int32_t(first);
+    options.lastFrame = std::int32_t(last);
+}
+
+} // namespace
+
+int PaletteIndex(const QString& name)
+{
+    for (std::size_t i = 0; i < Film::PaletteNames.size(); ++i) {
+        if (name.compare(QLatin1String(Film::PaletteNames[i]), Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+QString PaletteNameList()
+{
+    QStringList names;
+    for (const char* name : Film::PaletteNames)
+        names << QLatin1String(name);
+    return names.join(", ");
+}
+
+RenderOptions ParseRenderArguments(const QStringList& arguments)
+{
+    const ScannedArguments scanned = ScanArguments(
+        arguments,
+        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads"},
+        {});
+    if (!scanned.positional.isEmpty())
+        throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
+
+    RenderOptions options;
+    // The window's list starts on its first palette.
+    const QString palette = scanned.values.value("--palette", Film::PaletteNames[0]);
+    options.paletteIndex = PaletteIndex(palette);
+    if (options.paletteIndex < 0)
+        throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
+                             .arg(palette, PaletteNameList()));
+
+    const Film::ParameterCheck check =
+        Film::CheckParameters({scanned.values.value("--emin"), scanned.values.value("--emax"),
+                               scanned.values.value("--steps"), scanned.values.value("--pixels")},
+                              MaxPixels);
+    if (!check.passed)
+        throw UsageError(check.message);
+    options.eMin = *check.eMin;
+    options.eMax = *check.eMax;
+    options.steps = *check.steps;
+    options.pixels = *check.pixels;
+
+    options.lastFrame = options.steps;
+    if (scanned.values.contains("--frames"))
+        ReadFrameRange(scanned.values["--frames"], options);
+    if (scanned.values.contains("--threads"))
+        options.threads = ReadCount(scanned.values["--threads"], 1, MaxThreads, "--threads");
+    if (scanned.values.contains("--dir"))
+        options.parent = scanned.values["--dir"];
+    if (options.parent.isEmpty())
+        throw UsageError("--dir needs a folder.");
+    return options;
+}
+
+} // namespace Cli

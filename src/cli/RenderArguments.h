@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace Cli {
+
+// No screen limits a frame here; this keeps one frame's buffers within a few
+// gigabytes.
+inline constexpr std::int32_t MaxPixels = 16384;
+
+struct RenderOptions
+{
+    double eMin = 0;
+    double eMax = 0;
+    std::int32_t steps = 0;
+    std::int32_t pixels = 0;
+    int paletteIndex = 0;
+    QString parent = ".";
+    // The frames to render, a part of 0..steps.
+    std::int32_t firstFrame = 0;
+    std::int32_t lastFrame = 0;
+    int threads = 0; // 0: one per core
+};
+
+// Reads the arguments after "render". The four numbers get the window's
+// parameter check and its messages; a missing number reads like an empty
+// box. Throws UsageError.
+RenderOptions ParseRenderArguments(const QStringList& arguments);
+
+// The index of a palette named case-insensitively, or -1.
+int PaletteIndex(const QString& name);
+
+// "Rainbow, Grey, ..." for messages.
+QString PaletteNameList();
+
+} // namespace Cli

@@ -1,0 +1,206 @@
+#include "cli/RenderProgress.h"
+
+#include "platform/Numbers.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace Cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+QString FrameText(const ProgressState& state)
+{
+    return QString("frame %1 of %2 (e=%3)")
+        .arg(state.position)
+        .arg(state.frameCount)
+        .arg(Platform::Format(state.e, u"0.000"));
+}
+
+// Shared bookkeeping of the two visible forms.
+class ProgressBase : public RenderObserver
+{
+public:
+    void filmStarted(const QString& folder, int frameCount) override
+    {
+        m_start = Clock::now();
+        m_state.frameCount = frameCount;
+        note(QString("Rendering %1 frame%2 into \"%3\".")
+                 .arg(frameCount)
+                 .arg(frameCount == 1 ? "" : "s")
+                 .arg(folder));
+    }
+    void frameStarted(int position, double e) override
+    {
+        m_frameStart = Clock::now();
+        m_state.position = position;
+        m_state.e = e;
+        m_state.columns = 0;
+    }
+    void columnsFinished(int columns, int pixels) override
+    {
+        m_state.columns = columns;
+        m_state.pixels = pixels;
+    }
+
+protected:
+    ProgressState current()
+    {
+        m_state.elapsedSeconds = SecondsSince(m_start);
+        return m_state;
+    }
+    double frameSeconds() const { return SecondsSince(m_frameStart); }
+
+private:
+    Clock::time_point m_start = Clock::now();
+    Clock::time_point m_frameStart = Clock::now();
+    ProgressState m_state;
+};
+
+class LineProgress : public ProgressBase
+{
+public:
+    void note(const QString& text) override { m_console.note(text); }
+    void problem(const QString& text) override { m_console.problem(text); }
+    void frameSaved(const QString& path) override
+    {
+        note(QString("%1 saved as %2 in %3 s")
+                 .arg(FrameText(current()), QFileInfo(path).fileName(),
+                      QString::number(frameSeconds(), 'f', 1)));
+    }
+    void filmEnded() override {}
+
+private:
+    StderrConsole m_console;
+};
+
+class BarProgress : public ProgressBase
+{
+public:
+    void note(const QString& text) override
+    {
+        clearBar();
+        m_console.note(text);
+    }
+    void problem(const QString& text) override
+    {
+        clearBar();
+        m_console.problem(text);
+    }
+    void frameStarted(int position, double e) override
+    {
+        ProgressBase::frameStarted(position, e);
+        draw();
+    }
+    void columnsFinished(int columns, int pixels) override
+    {
+        ProgressBase::columnsFinished(columns, pixels);
+        // A few redraws a second are enough to read and cost nothing.
+        if (Clock::now() - m_lastDraw >= std::chrono::milliseconds(100) || columns == pixels)
+            draw();
+    }
+    void frameSaved(const QString&) override {}
+    void filmEnded() override
+    {
+        if (m_drawn)
+            WriteStderr("\n");
+        m_drawn = false;
+    }
+
+private:
+    void draw()
+    {
+        WriteStderr("\r" + ProgressBarText(current(), 20) + "\x1b[K");
+        m_drawn = true;
+        m_lastDraw = Clock::now();
+    }
+    void clearBar()
+    {
+        if (m_drawn)
+            WriteStderr("\r\x1b[K");
+        m_drawn = false;
+    }
+
+    StderrConsole m_console;
+    bool m_drawn = false;
+    Clock::time_point m_lastDraw;
+};
+
+class QuietProgress : public RenderObserver
+{
+public:
+    void note(const QString&) override {}
+    void problem(const QString& text) override { m_console.problem(text); }
+    void filmStarted(const QString&, int) override {}
+    void frameStarted(int, double) override {}
+    void columnsFinished(int, int) override {}
+    void frameSaved(const QString&) override {}
+    void filmEnded() override {}
+
+private:
+    StderrConsole m_console;
+};
+
+} // namespace
+
+double DoneFraction(const ProgressState& state)
+{
+    const double frame = state.pixels > 0 ? double(state.columns) / state.pixels : 0;
+    return state.frameCount > 0 ? (state.position - 1 + frame) / state.frameCount : 0;
+}
+
+std::optional<double> SecondsLeft(const ProgressState& state)
+{
+    const double done = DoneFraction(state);
+    if (done <= 0)
+        return std::nullopt;
+    return state.elapsedSeconds * (1 - done) / done;
+}
+
+QString FormatDuration(double seconds)
+{
+    const long long total = std::llround(std::max(seconds, 0.0));
+    const long long hours = total / 3600;
+    const long long minutes = total / 60 % 60;
+    const QString secondsText = QString::number(total % 60).rightJustified(2, u'0');
+    if (hours > 0)
+        return QString("%1:%2:%3")
+            .arg(hours)
+            .arg(QString::number(minutes).rightJustified(2, u'0'), secondsText);
+    return QString("%1:%2").arg(minutes).arg(secondsText);
+}
+
+QString ProgressBarText(const ProgressState& state, int barWidth)
+{
+    const double frame = state.pixels > 0 ? double(state.columns) / state.pixels : 0;
+    const int filled = int(std::floor(frame * barWidth));
+    const std::optional<double> left = SecondsLeft(state);
+    return QString("%1 [%2%3] %4%  elapsed %5  left %6")
+        .arg(FrameText(state), QString(filled, u'#'), QString(barWidth - filled, u'-'))
+        .arg(int(std::floor(frame * 100)), 3)
+        .arg(FormatDuration(state.elapsedSeconds), left ? FormatDuration(*left) : "-:--");
+}
+
+std::unique_ptr<RenderObserver> MakeBarProgress()
+{
+    return std::make_unique<BarProgress>();
+}
+
+std::unique_ptr<RenderObserver> MakeLineProgress()
+{
+    return std::make_unique<LineProgress>();
+}
+
+std::unique_ptr<RenderObserver> MakeQuietProgress()
+{
+    return std::make_unique<QuietProgress>();
+}
+
+} // namespace Cli

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace Cli {
+
+enum class VideoKind
+{
+    Mp4,  // H.264, yuv420p: plays in every browser and on phones
+    WebM, // VP9
+    Gif,  // an animated GIF that loops for ever
+};
+
+// The kind of video a file name asks for by its ending, if any.
+std::optional<VideoKind> VideoKindForPath(const QString& path);
+
+// "MP4 (H.264)" and the like, for messages.
+QString VideoKindName(VideoKind kind);
+
+class VideoError : public std::runtime_error
+{
+public:
+    explicit VideoError(const QString& message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// Encodes frames into a video file with FFmpeg's libraries. The file at path
+// is incomplete until finish() has returned. Throws VideoError, among others
+// when this FFmpeg lacks the encoder.
+class VideoWriter
+{
+public:
+    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond);
+    ~VideoWriter();
+    VideoWriter(const VideoWriter&) = delete;
+    VideoWriter& operator=(const VideoWriter&) = delete;
+
+    // The size in the video: H.264 and VP9 in 4:2:0 need even sides, so an
+    // odd frame gets its last row and column repeated.
+    QSize videoSize() const;
+
+    // Appends one frame of frameSize, shown for one frame time.
+    void addFrame(const QImage& frame);
+
+    // Flushes the encoder and completes the file.
+    void finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+} // namespace Cli

@@ -1,0 +1,210 @@
+#include "cli/CommandLine.h"
+#include "cli/ExportArguments.h"
+#include "cli/RenderArguments.h"
+
+#include <gtest/gtest.h>
+
+using namespace Cli;
+
+namespace {
+
+QStringList Split(const char* text)
+{
+    return QString(text).split(' ', Qt::SkipEmptyParts);
+}
+
+struct AcceptedRender
+{
+    const char* name;
+    const char* arguments;
+    double eMin;
+    double eMax;
+    int steps;
+    int pixels;
+    int paletteIndex;
+    const char* parent;
+    int firstFrame;
+    int lastFrame;
+    int threads;
+};
+
+class RenderArgumentsAccepted : public testing::TestWithParam<AcceptedRender>
+{
+};
+
+TEST_P(RenderArgumentsAccepted, GiveTheFilm)
+{
+    const AcceptedRender& c = GetParam();
+    const RenderOptions options = ParseRenderArguments(Split(c.arguments));
+    EXPECT_EQ(options.eMin, c.eMin);
+    EXPECT_EQ(options.eMax, c.eMax);
+    EXPECT_EQ(options.steps, c.steps);
+    EXPECT_EQ(options.pixels, c.pixels);
+    EXPECT_EQ(options.paletteIndex, c.paletteIndex);
+    EXPECT_EQ(options.parent, QString(c.parent));
+    EXPECT_EQ(options.firstFrame, c.firstFrame);
+    EXPECT_EQ(options.lastFrame, c.lastFrame);
+    EXPECT_EQ(options.threads, c.threads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, RenderArgumentsAccepted,
+    testing::Values(
+        AcceptedRender{"DefaultsToRainbowHereAndTheWholeFilm",
+                       "--emin 2 --emax 3 --steps 4 --pixels 104", 2, 3, 4, 104, 0, ".", 0, 4, 0},
+        AcceptedRender{"EqualsSignsAndAnyOrder",
+                       "--pixels=512 --palette=Cyan --steps=100 --emax=3 --emin=2", 2, 3, 100, 512,
+                       5, ".", 0, 100, 0},
+        AcceptedRender{"PaletteInAnyCase",
+                       "--emin 2 --emax 3 --steps 4 --pixels 104 --palette "
+                       "yELLOW",
+                       2, 3, 4, 104, 7, ".", 0, 4, 0},
+        AcceptedRender{"NumbersReadLikeTheWindowsBoxes",
+                       "--emin 2.5abc --emax 3,9 --steps 2.5 --pixels 103.5", 2.5, 3, 2, 104, 0,
+                       ".", 0, 2, 0},
+        AcceptedRender{"PixelsUpToTheCap", "--emin 2 --emax 3 --steps 4 --pixels 16384", 2, 3, 4,
+                       16384, 0, ".", 0, 4, 0},
+        AcceptedRender{"APartOfTheFilm",
+                       "--emin 2 --emax 3 --steps 100 --pixels 104 --frames 25-49", 2, 3, 100, 104,
+                       0, ".", 25, 49, 0},
+        AcceptedRender{"OneFrame", "--emin 2 --emax 3 --steps 100 --pixels 104 --frames 100", 2, 3,
+                       100, 104, 0, ".", 100, 100, 0},
+        AcceptedRender{"FolderAndThreads",
+                       "--emin 1 --emax 2 --steps 1000 --pixels 104 --dir /films --threads 3", 1, 2,
+                       1000, 104, 0, "/films", 0, 1000, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusedArguments
+{
+    const char* name;
+    const char* arguments;
+    const char* message;
+};
+
+class RenderArgumentsRefused : public testing::TestWithParam<RefusedArguments>
+{
+};
+
+TEST_P(RenderArgumentsRefused, WithTheMessage)
+{
+    const RefusedArguments& c = GetParam();
+    try {
+        ParseRenderArguments(Split(c.arguments));
+        FAIL() << "accepted";
+    } catch (const UsageError& error) {
+        EXPECT_EQ(error.message(), QString(c.message));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, RenderArgumentsRefused,
+    testing::Values(
+        RefusedArguments{"NothingReadsAsEmptyBoxes", "", "Please, 'Minimum e' >= 1."},
+        RefusedArguments{"MissingPixels", "--emin 2 --emax 3 --steps 4",
+                         "Please, 'Pixels' >= 104."},
+        RefusedArguments{"PixelsBeyondTheCap", "--emin 2 --emax 3 --steps 4 --pixels 16385",
+                         "Please, 'Pixels' <= 16384."},
+        RefusedArguments{"NegativeMinimum", "--emin -3 --emax 3 --steps 4 --pixels 104",
+                         "Please, 'Minimum e' >= 1."},
+        RefusedArguments{"UnknownPalette",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --palette Purple",
+                         "Unknown palette \"Purple\"; the palettes are Rainbow, Grey, Red, "
+                         "Green, Blue, Cyan, Magenta, Yellow."},
+        RefusedArguments{"FramesBeyondTheFilm",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --frames 3-5",
+                         "--frames wants A-B with 0 <= A <= B <= 4 (the film's frames are 0 to "
+                         "4), not \"3-5\"."},
+        RefusedArguments{"FramesBackwards", "--emin 2 --emax 3 --steps 4 --pixels 104 --frames 3-2",
+                         "--frames wants A-B with 0 <= A <= B <= 4 (the film's frames are 0 to "
+                         "4), not \"3-2\"."},
+        RefusedArguments{"FramesNotARange",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --frames -1-2",
+                         "--frames wants A-B with 0 <= A <= B <= 4 (the film's frames are 0 to "
+                         "4), not \"-1-2\"."},
+        RefusedArguments{"NoThreads", "--emin 2 --emax 3 --steps 4 --pixels 104 --threads 0",
+                         "--threads must be a whole number from 1 to 1024, not \"0\"."},
+        RefusedArguments{"ThreadsNotANumber",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --threads 2x",
+                         "--threads must be a whole number from 1 to 1024, not \"2x\"."},
+        RefusedArguments{"UnknownOption", "--emin 2 --colour Red", "Unknown option --colour."},
+        RefusedArguments{"OptionWithoutValue", "--steps 4 --emin", "--emin needs a value."},
+        RefusedArguments{"OptionTwice", "--emin 2 --emin 3", "--emin is given twice."},
+        RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AcceptedExport
+{
+    const char* name;
+    const char* arguments;
+    const char* folder;
+    const char* out;
+    VideoKind kind;
+    int framesPerSecond;
+    bool pingpong;
+    int hold;
+};
+
+class ExportArgumentsAccepted : public testing::TestWithParam<AcceptedExport>
+{
+};
+
+TEST_P(ExportArgumentsAccepted, GiveTheVideo)
+{
+    const AcceptedExport& c = GetParam();
+    const ExportOptions options = ParseExportArguments(Split(c.arguments));
+    EXPECT_EQ(options.folder, QString(c.folder));
+    EXPECT_EQ(options.out, QString(c.out));
+    EXPECT_EQ(options.kind, c.kind);
+    EXPECT_EQ(options.framesPerSecond, c.framesPerSecond);
+    EXPECT_EQ(options.pingpong, c.pingpong);
+    EXPECT_EQ(options.hold, c.hold);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ExportArgumentsAccepted,
+    testing::Values(AcceptedExport{"Defaults", "film --out a.mp4", "film", "a.mp4", VideoKind::Mp4,
+                                   24, false, 1},
+                    AcceptedExport{"WebMWithEverything",
+                                   "--pingpong --hold 10 --fps 30 film --out b.webm", "film",
+                                   "b.webm", VideoKind::WebM, 30, true, 10},
+                    AcceptedExport{"EndingInAnyCase", "film --out=C.GIF --fps=100", "film", "C.GIF",
+                                   VideoKind::Gif, 100, false, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ExportArgumentsRefused : public testing::TestWithParam<RefusedArguments>
+{
+};
+
+TEST_P(ExportArgumentsRefused, WithTheMessage)
+{
+    const RefusedArguments& c = GetParam();
+    try {
+        ParseExportArguments(Split(c.arguments));
+        FAIL() << "accepted";
+    } catch (const UsageError& error) {
+        EXPECT_EQ(error.message(), QString(c.message));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ExportArgumentsRefused,
+    testing::Values(
+        RefusedArguments{"NoFolder", "--out a.mp4", "export needs exactly one film folder."},
+        RefusedArguments{"TwoFolders", "one two --out a.mp4",
+                         "export needs exactly one film folder."},
+        RefusedArguments{"NoOut", "film", "export needs --out FILE (.mp4, .webm or .gif)."},
+        RefusedArguments{"UnknownEnding", "film --out a.avi",
+                         "\"a.avi\" must end in .mp4, .webm or .gif to choose the video type."},
+        RefusedArguments{"NoEnding", "film --out movie",
+                         "\"movie\" must end in .mp4, .webm or .gif to choose the video type."},
+        RefusedArguments{"NoFrameRate", "film --out a.mp4 --fps 0",
+                         "--fps must be a whole number from 1 to 100, not \"0\"."},
+        RefusedArguments{"FractionalFrameRate", "film --out a.mp4 --fps 29.97",
+                         "--fps must be a whole number from 1 to 100, not \"29.97\"."},
+        RefusedArguments{"NoHold", "film --out a.mp4 --hold 0",
+                         "--hold must be a whole number from 1 to 60000, not \"0\"."},
+        RefusedArguments{"FlagWithValue", "film --out a.mp4 --pingpong=yes",
+                         "--pingpong takes no value."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

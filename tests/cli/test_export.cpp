@@ -1,0 +1,311 @@
+#include "CliProcess.h"
+#include "VideoProbe.h"
+#include "platform/Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two small films, rendered once for all export tests.
+struct Films
+{
+    QTemporaryDir parent;
+    QString even; // 104 x 104, frames 0..4
+    QString odd;  // 105 x 105, frames 0..2
+};
+
+const Films& TestFilms()
+{
+    static const Films films = [] {
+        Films made;
+        const QString parent = made.parent.path();
+        for (const QStringList& arguments : {RenderArguments("2", "3", 4, 104, "Rainbow", parent),
+                                             RenderArguments("2", "3", 2, 105, "Blue", parent)}) {
+            const CliResult result = RunCli(arguments, parent);
+            if (result.exitCode != 0)
+                ADD_FAILURE() << result.err.toStdString();
+        }
+        made.even = parent + "/eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow";
+        made.odd = parent + "/eMin=2 eMax=3 Steps=2 Pixels=105 Blue";
+        return made;
+    }();
+    return films;
+}
+
+QString FramePath(const QString& film, const char* name)
+{
+    return film + "/PowerReels-" + name + ".bmp";
+}
+
+const char* const EvenFrames[] = {"002.000", "002.250", "002.500", "002.750", "003.000"};
+
+// What is left in the output folder besides the video itself.
+QStringList Leftovers(const QString& folder, const QString& video)
+{
+    QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    entries.removeAll(video);
+    return entries;
+}
+
+struct VideoCase
+{
+    const char* name;
+    bool oddFilm;
+    const char* ending;
+    QStringList options;
+    int frames;
+    int framesPerSecond;
+    const char* codec;
+    int size;
+};
+
+class ExportTest : public testing::TestWithParam<VideoCase>
+{
+};
+
+TEST_P(ExportTest, GivesTheFramesSizeAndDuration)
+{
+    const VideoCase& c = GetParam();
+    QTemporaryDir out;
+    const QString video = QString("film.") + c.ending;
+    const QString film = c.oddFilm ? TestFilms().odd : TestFilms().even;
+
+    const CliResult result =
+        RunCli(QStringList{"export", film, "--out", video} + c.options, out.path());
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Leftovers(out.path(), video), QStringList());
+    const VideoFacts facts = ProbeVideo(out.path() + "/" + video);
+    EXPECT_EQ(facts.codec, QString(c.codec));
+    EXPECT_EQ(facts.frames, c.frames);
+    EXPECT_EQ(facts.width, c.size);
+    EXPECT_EQ(facts.height, c.size);
+    // GIF keeps times in hundredths of a second.
+    const double seconds = double(c.frames) / c.framesPerSecond;
+    EXPECT_NEAR(facts.seconds, seconds, 0.0101);
+    EXPECT_NEAR(facts.containerSeconds, seconds, 0.0101);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ExportTest,
+    testing::Values(
+        VideoCase{"Mp4Forward", false, "mp4", {}, 5, 24, "h264", 104},
+        // 0 0 0 1 2 3 4 4 4 3 2 1
+        VideoCase{"Mp4PingpongHoldingTheEnds",
+                  false,
+                  "mp4",
+                  {"--pingpong", "--hold", "3"},
+                  12,
+                  24,
+                  "h264",
+                  104},
+        VideoCase{"Mp4OddFramesPaddedToEven", true, "mp4", {"--fps", "30"}, 3, 30, "h264", 106},
+        VideoCase{"GifPingpong",
+                  false,
+                  "gif",
+                  {"--pingpong", "--hold", "3", "--fps", "10"},
+                  12,
+                  10,
+                  "gif",
+                  104},
+        VideoCase{"GifKeepsOddFrames", true, "gif", {}, 3, 24, "gif", 105},
+        VideoCase{"WebMPingpongHeldLikeTheSlideShow",
+                  false,
+                  "webm",
+                  {"--pingpong", "--hold", "10", "--fps", "25"},
+                  26,
+                  25,
+                  "vp9",
+                  104}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A GIF of this program's frames is lossless: each picture is its frame, in
+// the pingpong order with held ends.
+TEST(CliExport, GifShowsTheFramesExactlyInPingpongOrder)
+{
+    QTemporaryDir out;
+    const CliResult result = RunCli(
+        {"export", TestFilms().even, "--out", "film.gif", "--pingpong", "--hold", "2"}, out.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+
+    const VideoFacts facts = ProbeVideo(out.path() + "/film.gif", true);
+    const std::vector<int> order = {0, 0, 1, 2, 3, 4, 4, 3, 2, 1};
+    ASSERT_EQ(facts.pictures.size(), order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const QImage frame =
+            Platform::LoadPicture(FramePath(TestFilms().even, EvenFrames[order[i]]));
+        EXPECT_TRUE(facts.pictures[i] == frame) << "picture " << i;
+    }
+}
+
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// H.264 is lossy: each picture must still be closest to the frame that
+// belongs at its place, and close to it.
+TEST(CliExport, Mp4ShowsTheFramesInPingpongOrder)
+{
+    QTemporaryDir out;
+    const CliResult result =
+        RunCli({"export", TestFilms().even, "--out", "film.mp4", "--pingpong"}, out.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+
+    std::vector<QImage> frames;
+    for (const char* name : EvenFrames)
+        frames.push_back(Platform::LoadPicture(FramePath(TestFilms().even, name)));
+    const VideoFacts facts = ProbeVideo(out.path() + "/film.mp4", true);
+    const std::vector<int> order = {0, 1, 2, 3, 4, 3, 2, 1};
+    ASSERT_EQ(facts.pictures.size(), order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        std::vector<double> differences;
+        for (const QImage& frame : frames)
+            differences.push_back(MeanDifference(facts.pictures[i], frame));
+        const auto closest = std::min_element(differences.begin(), differences.end());
+        EXPECT_EQ(closest - differences.begin(), order[i]) << "picture " << i;
+        EXPECT_LT(*closest, 6.0) << "picture " << i;
+    }
+}
+
+TEST(CliExport, MissingFramesAreReportedAndLeftOut)
+{
+    QTemporaryDir work;
+    const QString film = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow";
+    ASSERT_TRUE(QDir().mkpath(film));
+    for (const char* name : {"002.000", "002.250", "002.750", "003.000"})
+        ASSERT_TRUE(QFile::copy(FramePath(TestFilms().even, name), FramePath(film, name)));
+
+    const CliResult result = RunCli({"export", film, "--out", "film.mp4"}, work.path());
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(
+        "Frame 2 (e=2.500) is missing (PowerReels-002.500.bmp); it is left out."))
+        << result.err.toStdString();
+    EXPECT_EQ(ProbeVideo(work.path() + "/film.mp4").frames, 4);
+}
+
+// A film rendered under a decimal comma is found under a decimal point.
+TEST(CliExport, ReadsAFilmMadeUnderADecimalComma)
+{
+    QTemporaryDir work;
+    QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+    german.insert("LC_ALL", "de_DE.UTF-8");
+    const CliResult rendered =
+        RunCli(RenderArguments("2.5", "3", 2, 104, "Red", "."), work.path(), german);
+    ASSERT_EQ(rendered.exitCode, 0) << rendered.err.toStdString();
+    const QString film = work.path() + "/eMin=2,5 eMax=3 Steps=2 Pixels=104 Red";
+    ASSERT_TRUE(QFile::exists(FramePath(film, "002,750")));
+
+    QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+    plain.insert("LC_ALL", "C");
+    const CliResult result = RunCli({"export", film, "--out", "film.gif"}, work.path(), plain);
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("missing")) << result.err.toStdString();
+    EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 3);
+}
+
+// Ctrl-C in the middle of a long video leaves neither the video nor its
+// temporary file.
+TEST(CliExport, StoppedExportLeavesNoVideo)
+{
+    QTemporaryDir out;
+    QProcess process;
+    process.setWorkingDirectory(out.path());
+    process.setReadChannel(QProcess::StandardError);
+    // Minutes of video: far longer than the wait for the first line.
+    process.start(POWERREELS_CLI,
+                  {"export", TestFilms().even, "--out", "film.mp4", "--hold", "60000"});
+    ASSERT_TRUE(process.waitForStarted());
+    QByteArray err;
+    while (!err.contains("Encoding") && process.waitForReadyRead(30000))
+        err += process.readAllStandardError();
+    ASSERT_TRUE(err.contains("Encoding")) << err.toStdString();
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    err += process.readAllStandardError();
+
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_TRUE(err.contains("Stopped; no video was written.")) << err.toStdString();
+    EXPECT_EQ(Leftovers(out.path(), "film.mp4"), QStringList());
+    EXPECT_FALSE(QFile::exists(out.path() + "/film.mp4"));
+}
+
+struct FailedExport
+{
+    const char* name;
+    QStringList arguments; // %F: a film folder without frames
+    int exitCode;
+    const char* message;
+};
+
+class FailedExportTest : public testing::TestWithParam<FailedExport>
+{
+};
+
+// A failed export leaves an older video of the name untouched and no
+// temporary file behind.
+TEST_P(FailedExportTest, LeavesTheOldVideo)
+{
+    const FailedExport& c = GetParam();
+    QTemporaryDir work;
+    ASSERT_TRUE(QDir(work.path()).mkpath("eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow"));
+    ASSERT_TRUE(QDir(work.path()).mkpath("holiday pictures"));
+    QFile old(work.path() + "/film.mp4");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the previous video");
+    old.close();
+
+    QStringList arguments = QStringList{"export"} + c.arguments;
+    arguments.replaceInStrings("%E", TestFilms().even);
+    const CliResult result = RunCli(arguments, work.path());
+
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the previous video"));
+    EXPECT_EQ(Leftovers(work.path(), "film.mp4"),
+              (QStringList{"eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow", "holiday pictures"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, FailedExportTest,
+    testing::Values(
+        FailedExport{"NoFrames",
+                     {"eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow", "--out", "film.mp4"},
+                     1,
+                     "No frame of the film is in"},
+        FailedExport{"NotAFilmFolder",
+                     {"holiday pictures", "--out", "film.mp4"},
+                     2,
+                     "\"holiday pictures\" is not a film folder"},
+        FailedExport{"MissingFolder",
+                     {"gone", "--out", "film.mp4"},
+                     1,
+                     "The folder \"gone\" does not exist."},
+        FailedExport{"UnknownEnding",
+                     {"%E", "--out", "film.avi"},
+                     2,
+                     "\"film.avi\" must end in .mp4, .webm or .gif"},
+        FailedExport{"OutputFolderMissing", {"%E", "--out", "gone/film.mp4"}, 1, "Cannot write"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,266 @@
+#include "CliProcess.h"
+#include "platform/Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Film = "eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow";
+
+void MakeFile(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a folder");
+}
+
+struct RefusedRender
+{
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    QString message;
+    // Puts what the case needs into the working folder.
+    std::function<void(const QString&)> prepare = [](const QString&) {};
+};
+
+class RefusedRenderTest : public testing::TestWithParam<RefusedRender>
+{
+};
+
+TEST_P(RefusedRenderTest, ExitsWithTheMessageAndWritesNothing)
+{
+    const RefusedRender& c = GetParam();
+    QTemporaryDir work;
+    c.prepare(work.path());
+    const QMap<QString, QByteArray> before = FolderFiles(work.path());
+    const QStringList entriesBefore =
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    const CliResult result = RunCli(QStringList{"render"} + c.arguments, work.path());
+
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    EXPECT_EQ(FolderFiles(work.path()), before);
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+}
+
+QStringList Film104(QStringList more = {})
+{
+    return QStringList{"--emin", "2", "--emax", "3", "--steps", "4", "--pixels", "104"} + more;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, RefusedRenderTest,
+    testing::Values(
+        RefusedRender{"UnknownPalette", Film104({"--palette", "Purple"}), 2,
+                      "Unknown palette \"Purple\"; the palettes are Rainbow, Grey, Red, Green, "
+                      "Blue, Cyan, Magenta, Yellow."},
+        RefusedRender{"MaximumEqualToMinimum",
+                      {"--emin", "3", "--emax", "3", "--steps", "4", "--pixels", "104"},
+                      2,
+                      "Please, 'Maximum e' > 'Minimum e'."},
+        RefusedRender{"MaximumBelowMinimum",
+                      {"--emin", "3", "--emax", "2.5", "--steps", "4", "--pixels", "104"},
+                      2,
+                      "Please, 'Maximum e' > 'Minimum e'."},
+        RefusedRender{"StepsBeyondTheLimit",
+                      {"--emin", "2", "--emax", "3", "--steps", "1001", "--pixels", "104"},
+                      2,
+                      "Please, 'Steps' <= 1000."},
+        RefusedRender{"Pixels103",
+                      {"--emin", "2", "--emax", "3", "--steps", "4", "--pixels", "103"},
+                      2,
+                      "Please, 'Pixels' >= 104."},
+        RefusedRender{"MinimumNotANumber",
+                      {"--emin", "abc", "--emax", "3", "--steps", "4", "--pixels", "104"},
+                      2,
+                      "Please, 'Minimum e' >= 1."},
+        RefusedRender{"StepsNotANumber",
+                      {"--emin", "2", "--emax", "3", "--steps", "many", "--pixels", "104"},
+                      2,
+                      "Please, 'Steps' > 0."},
+        RefusedRender{"StepsBeyond32Bits",
+                      {"--emin", "2", "--emax", "3", "--steps", "99999999999", "--pixels", "104"},
+                      2,
+                      "Redo From Start."},
+        RefusedRender{"FramesBeyondTheFilm", Film104({"--frames", "2-5"}), 2,
+                      "--frames wants A-B with 0 <= A <= B <= 4"},
+        RefusedRender{"MissingParent", Film104({"--dir", "no such folder"}), 1,
+                      "The folder \"no such folder\" does not exist."},
+        // Root may write anywhere, but not below a file.
+        RefusedRender{"ParentUnderAFile", Film104({"--dir", "file/films"}), 1,
+                      "The folder \"file/films\" does not exist.",
+                      [](const QString& work) { MakeFile(work + "/file"); }},
+        RefusedRender{"FilmFolderTakenByAFile", Film104(), 1,
+                      "Cannot make the film folder \"./" + Film + "\".",
+                      [](const QString& work) { MakeFile(work + "/" + Film); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Frames 0-2 and 3-4 rendered at the same time by two processes give the
+// folder that one process gives.
+TEST(CliRender, TwoProcessesSplittingAFilmGiveTheSameFolder)
+{
+    QTemporaryDir whole;
+    QTemporaryDir split;
+    const QStringList film = RenderArguments("2", "3", 4, 104, "Magenta", ".");
+    ASSERT_EQ(RunCli(film, whole.path()).exitCode, 0);
+
+    QProcess first;
+    QProcess second;
+    for (auto [process, frames] : {std::pair{&first, "0-2"}, std::pair{&second, "3-4"}}) {
+        process->setWorkingDirectory(split.path());
+        process->start(POWERREELS_CLI, film + QStringList{"--frames", frames});
+    }
+    ASSERT_TRUE(first.waitForFinished(60000));
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+
+    const QMap<QString, QByteArray> expected = FolderFiles(whole.path());
+    EXPECT_EQ(expected.size(), 5);
+    EXPECT_EQ(FolderFiles(split.path()), expected);
+}
+
+TEST(CliRender, APartOfTheFilmWritesOnlyItsFrames)
+{
+    QTemporaryDir work;
+    const CliResult result =
+        RunCli(RenderArguments("2", "3", 4, 104, "Grey", ".") + QStringList{"--frames", "1-2"},
+               work.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(FolderFiles(work.path()).keys(),
+              (QStringList{"eMin=2 eMax=3 Steps=4 Pixels=104 Grey/PowerReels-002.250.bmp",
+                           "eMin=2 eMax=3 Steps=4 Pixels=104 Grey/PowerReels-002.500.bmp"}));
+}
+
+TEST(CliRender, AFrameThatCannotBeWrittenIsReportedAndFailsTheRun)
+{
+    QTemporaryDir work;
+    const QString folder = work.path() + "/" + Film;
+    // A folder where the frame's file belongs cannot be replaced by it.
+    ASSERT_TRUE(QDir().mkpath(folder + "/PowerReels-002.500.bmp"));
+
+    const CliResult result = RunCli(RenderArguments("2", "3", 4, 104, "Rainbow", "."), work.path());
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("Frame 2 could not be written")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("1 of the 5 frames are missing")) << result.err.toStdString();
+    EXPECT_EQ(FolderFiles(folder).size(), 4);
+    EXPECT_TRUE(result.err.contains("frame 5 of 5 (e=3.000) saved as PowerReels-003.000.bmp"));
+}
+
+TEST(CliRender, LogsOneLinePerFrameWhenNotOnATerminal)
+{
+    QTemporaryDir work;
+    const CliResult result = RunCli(RenderArguments("2", "3", 4, 104, "Red", work.path()), "/");
+    ASSERT_EQ(result.exitCode, 0);
+    const QStringList lines = result.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << result.err.toStdString();
+    EXPECT_EQ(lines[0], "Rendering 5 frames into \"" + work.path() + "/" +
+                            "eMin=2 eMax=3 Steps=4 Pixels=104 Red\".");
+    for (int k = 0; k < 5; ++k)
+        EXPECT_TRUE(
+            lines[k + 1].startsWith(QString("frame %1 of 5 (e=%2) saved as PowerReels-%3.bmp")
+                                        .arg(k + 1)
+                                        .arg(2 + k * 0.25, 0, 'f', 3)
+                                        .arg(2 + k * 0.25, 7, 'f', 3, u'0')))
+            << lines[k + 1].toStdString();
+    EXPECT_FALSE(result.err.contains('\r'));
+}
+
+// On a terminal the progress is one line redrawn in place, ending full.
+TEST(CliRender, DrawsAProgressBarOnATerminal)
+{
+    QTemporaryDir work;
+    const QByteArray program = POWERREELS_CLI;
+    QList<QByteArray> arguments = {program};
+    for (const QString& argument : RenderArguments("2", "3", 4, 104, "Red", work.path()))
+        arguments << argument.toLocal8Bit();
+    std::vector<char*> argv;
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    QByteArray screen;
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, got);
+    close(terminal);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(screen.contains("\rframe 1 of 5 (e=2.000) [")) << screen.toStdString();
+    EXPECT_TRUE(screen.contains("\rframe 5 of 5 (e=3.000) [####################] 100%  elapsed "))
+        << screen.toStdString();
+    EXPECT_FALSE(screen.contains("saved as")) << screen.toStdString();
+    EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
+}
+
+struct StopCase
+{
+    const char* name;
+    int signal;
+    int exitCode;
+};
+
+class StopTest : public testing::TestWithParam<StopCase>
+{
+};
+
+// Stopped after its first frame, a long film leaves whole frames only and
+// no temporary file.
+TEST_P(StopTest, LeavesOnlyWholeFrames)
+{
+    QTemporaryDir work;
+    QProcess process;
+    process.setWorkingDirectory(work.path());
+    process.start(POWERREELS_CLI,
+                  RenderArguments("2", "3", 100, 800, "Cyan", ".") + QStringList{"--threads", "1"});
+    ASSERT_TRUE(process.waitForStarted());
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    while (!err.contains("saved as") && process.waitForReadyRead(30000))
+        err += process.readAllStandardError();
+    ASSERT_TRUE(err.contains("saved as")) << err.toStdString();
+    ::kill(pid_t(process.processId()), GetParam().signal);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    err += process.readAllStandardError();
+
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), GetParam().exitCode);
+    EXPECT_TRUE(err.contains("Stopped: frame")) << err.toStdString();
+    const QString folder = work.path() + "/eMin=2 eMax=3 Steps=100 Pixels=800 Cyan";
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_GE(files.size(), 1);
+    EXPECT_LT(files.size(), 101);
+    for (const QString& file : files) {
+        EXPECT_TRUE(file.startsWith("PowerReels-") && file.endsWith(".bmp")) << file.toStdString();
+        const QImage frame = Platform::LoadPicture(folder + "/" + file);
+        EXPECT_EQ(frame.size(), QSize(800, 800));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, StopTest,
+                         testing::Values(StopCase{"CtrlC", SIGINT, 130},
+                                         StopCase{"Terminate", SIGTERM, 143}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

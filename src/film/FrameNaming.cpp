@@ -19,8 +19,8 @@ double RenderedExponent(double e)
 QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::int32_t steps,
                         std::int32_t pixels, const QString& paletteName)
 {
-    return basePath + "eMin=" + Format(eMin) + " eMax=" + Format(eMax) +
-           " Steps=" + Format(steps) + " Pixels=" + Format(pixels) + " " + paletteName;
+    return basePath + "eMin=" + Format(eMin) + " eMax=" + Format(eMax) + " Steps=" + Format(steps) +
+           " Pixels=" + Format(pixels) + " " + paletteName;
 }
 
 QString FrameFilePath(const QString& folderPath, double e)

@@ -15,7 +15,8 @@ struct ParameterTexts
     QString pixels;
 };
 
-enum class ParameterField {
+enum class ParameterField
+{
     None,
     EMin,
     EMax,

@@ -33,8 +33,8 @@ int QtDesktop::MsgBox(const QString& prompt, int flags, const QString& title)
     return box.clickedButton() == ok ? MsgBoxOk : (cancel != nullptr ? MsgBoxCancel : MsgBoxOk);
 }
 
-QString QtDesktop::InputBox(const QString& prompt, const QString& title,
-                            const QString& defaultText, double xTwips, double yTwips)
+QString QtDesktop::InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                            double xTwips, double yTwips)
 {
     const ScreenMetrics screen = Screen();
     InputBoxDialog dialog(prompt, title, defaultText, QApplication::activeWindow());

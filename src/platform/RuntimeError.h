@@ -7,7 +7,8 @@ namespace Platform {
 
 // What went wrong in a run-time error; each handler's error policy decides
 // whether it is shown, skipped or turned into a message.
-enum class ErrorKind {
+enum class ErrorKind
+{
     Overflow,
     DivisionByZero,
     InvalidArgument,

@@ -25,10 +25,10 @@ void frmPowerReels::Form_QueryUnload(int& Cancel, int UnloadMode)
         End();
         return;
     }
-    const int answer = desktop().MsgBox(
-        "PowerReels Is Working. Do You Want to Close It?",
-        MsgBoxFlags::OkCancel | MsgBoxFlags::Question | MsgBoxFlags::DefaultButton2,
-        "PowerReels - Exit!");
+    const int answer = desktop().MsgBox("PowerReels Is Working. Do You Want to Close It?",
+                                        MsgBoxFlags::OkCancel | MsgBoxFlags::Question |
+                                            MsgBoxFlags::DefaultButton2,
+                                        "PowerReels - Exit!");
     if (answer == MsgBoxOk) {
         Cancel = 0;
         End();

@@ -78,8 +78,8 @@ void frmPowerReels::buildDesign()
         const char* caption;
         QWidget& field;
     } labels[] = {
-        {lbleMin, "Mi&nimum e:", txteMin},   {lbleMax, "Ma&ximum e:", txteMax},
-        {lblSteps, "S&teps:", txtSteps},     {lblPixels, "&Pixels:", txtPixels},
+        {lbleMin, "Mi&nimum e:", txteMin},  {lbleMax, "Ma&ximum e:", txteMax},
+        {lblSteps, "S&teps:", txtSteps},    {lblPixels, "&Pixels:", txtPixels},
         {lblColors, "C&olors:", cboColors},
     };
     for (const auto& entry : labels) {
@@ -89,7 +89,7 @@ void frmPowerReels::buildDesign()
     }
 
     // The focus order; frames, labels and the timer never take the focus.
-    QWidget* order[] = {&txteMin, &txteMax, &txtSteps, &txtPixels,
+    QWidget* order[] = {&txteMin,   &txteMax,  &txtSteps,     &txtPixels,
                         &cboColors, &cmdBegin, &cmdSlideShow, &cmdExit};
     for (QWidget* control : order)
         control->setFocusPolicy(Qt::StrongFocus);
@@ -130,15 +130,12 @@ void frmPowerReels::connectHandlers()
         return [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); };
     };
     connect(&cmdBegin, &QPushButton::clicked, this, handle(&frmPowerReels::cmdBegin_Click));
-    connect(&cmdSlideShow, &QPushButton::clicked, this,
-            handle(&frmPowerReels::cmdSlideShow_Click));
+    connect(&cmdSlideShow, &QPushButton::clicked, this, handle(&frmPowerReels::cmdSlideShow_Click));
     connect(&cmdExit, &QPushButton::clicked, this, handle(&frmPowerReels::cmdExit_Click));
     connect(&tmrSlideShow, &Platform::Timer::Tick, this,
             handle(&frmPowerReels::tmrSlideShow_Timer));
-    connect(&txteMin, &Platform::TextBox::GotFocus, this,
-            handle(&frmPowerReels::txteMin_GotFocus));
-    connect(&txteMax, &Platform::TextBox::GotFocus, this,
-            handle(&frmPowerReels::txteMax_GotFocus));
+    connect(&txteMin, &Platform::TextBox::GotFocus, this, handle(&frmPowerReels::txteMin_GotFocus));
+    connect(&txteMax, &Platform::TextBox::GotFocus, this, handle(&frmPowerReels::txteMax_GotFocus));
     connect(&txtSteps, &Platform::TextBox::GotFocus, this,
             handle(&frmPowerReels::txtSteps_GotFocus));
     connect(&txtPixels, &Platform::TextBox::GotFocus, this,

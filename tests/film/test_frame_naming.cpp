@@ -42,16 +42,19 @@ TEST_P(FolderNames, SpellTheParameters)
               QString("/films/") + c.withComma);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, FolderNames,
-    testing::Values(
-        FolderCase{"example", 2, 4.5, 25, 300, "Rainbow", "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow",
-                   "eMin=2 eMax=4,5 Steps=25 Pixels=300 Rainbow"},
-        FolderCase{"minimumOne", 1, 1.25, 5, 104, "Grey", "eMin=1 eMax=1.25 Steps=5 Pixels=104 Grey",
-                   "eMin=1 eMax=1,25 Steps=5 Pixels=104 Grey"},
-        FolderCase{"typed2point50", 2.5, 3, 4, 120, "Blue", "eMin=2.5 eMax=3 Steps=4 Pixels=120 Blue",
-                   "eMin=2,5 eMax=3 Steps=4 Pixels=120 Blue"}),
-    [](const testing::TestParamInfo<FolderCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Examples, FolderNames,
+                         testing::Values(FolderCase{"example", 2, 4.5, 25, 300, "Rainbow",
+                                                    "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow",
+                                                    "eMin=2 eMax=4,5 Steps=25 Pixels=300 Rainbow"},
+                                         FolderCase{"minimumOne", 1, 1.25, 5, 104, "Grey",
+                                                    "eMin=1 eMax=1.25 Steps=5 Pixels=104 Grey",
+                                                    "eMin=1 eMax=1,25 Steps=5 Pixels=104 Grey"},
+                                         FolderCase{"typed2point50", 2.5, 3, 4, 120, "Blue",
+                                                    "eMin=2.5 eMax=3 Steps=4 Pixels=120 Blue",
+                                                    "eMin=2,5 eMax=3 Steps=4 Pixels=120 Blue"}),
+                         [](const testing::TestParamInfo<FolderCase>& info) {
+                             return info.param.name;
+                         });
 
 struct FileCase
 {
@@ -76,15 +79,16 @@ TEST_P(FileNames, SpellTheExponentWithThreeDecimals)
     EXPECT_EQ(Film::FrameFilePath("/f", c.e), QString("/f/PowerReels-") + c.withComma + ".bmp");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, FileNames,
-    testing::Values(FileCase{"half", 2.5, "002.500", "002,500"},
-                    FileCase{"rounded", 12.3456, "012.346", "012,346"},
-                    FileCase{"fourDigits", 1234.5, "1234.500", "1234,500"},
-                    FileCase{"thousand", 1000, "1000.000", "1000,000"},
-                    FileCase{"substitutedOne", 1.0001, "001.000", "001,000"},
-                    FileCase{"one", 1, "001.000", "001,000"}),
-    [](const testing::TestParamInfo<FileCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Examples, FileNames,
+                         testing::Values(FileCase{"half", 2.5, "002.500", "002,500"},
+                                         FileCase{"rounded", 12.3456, "012.346", "012,346"},
+                                         FileCase{"fourDigits", 1234.5, "1234.500", "1234,500"},
+                                         FileCase{"thousand", 1000, "1000.000", "1000,000"},
+                                         FileCase{"substitutedOne", 1.0001, "001.000", "001,000"},
+                                         FileCase{"one", 1, "001.000", "001,000"}),
+                         [](const testing::TestParamInfo<FileCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST(FrameExponent, KeepsItsOrderOfOperations)
 {

@@ -120,8 +120,8 @@ TEST_F(PicturesTest, BrokenFilesAreErrorsNotCrashes)
     WriteAll(path("huge.bmp"), huge);
 
     EXPECT_EQ(LoadError(path("nothing-here.bmp")), ErrorKind::FileNotFound);
-    for (const char* name : {"empty.bmp", "truncated.bmp", "header-only.bmp", "text.bmp",
-                             "huge.bmp"})
+    for (const char* name :
+         {"empty.bmp", "truncated.bmp", "header-only.bmp", "text.bmp", "huge.bmp"})
         EXPECT_EQ(LoadError(path(name)), ErrorKind::InvalidArgument) << name;
     EXPECT_EQ(LoadError(dir.path()), ErrorKind::FileNotFound) << "a folder is no picture";
 }

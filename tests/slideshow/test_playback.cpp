@@ -21,7 +21,7 @@ std::vector<std::pair<int, bool>> Play(int steps, int ticks)
 TEST(Advance, ThreeStepsTurnAtBothEndsShowingEachEndOnce)
 {
     const std::vector<std::pair<int, bool>> expected = {
-        {0, false}, {1, false}, {2, false}, {3, true}, {2, false},
+        {0, false}, {1, false}, {2, false}, {3, true},  {2, false},
         {1, false}, {0, true},  {1, false}, {2, false}, {3, true},
     };
     EXPECT_EQ(Play(3, 10), expected);

@@ -28,60 +28,53 @@ private slots:
 
         QTest::newRow("empty minimum") << QStringList{"", "3", "4", "200"} << false << minE
                                        << "txteMin" << QList<double>{0, u, u, u};
-        QTest::newRow("non-numeric minimum") << QStringList{"abc", "3", "4", "200"} << false
-                                             << minE << "txteMin" << QList<double>{0, u, u, u};
+        QTest::newRow("non-numeric minimum") << QStringList{"abc", "3", "4", "200"} << false << minE
+                                             << "txteMin" << QList<double>{0, u, u, u};
         QTest::newRow("minimum just below 1") << QStringList{"0.999", "3", "4", "200"} << false
-                                              << minE << "txteMin"
-                                              << QList<double>{0.999, u, u, u};
+                                              << minE << "txteMin" << QList<double>{0.999, u, u, u};
         QTest::newRow("maximum equal to minimum") << QStringList{"1", "1", "4", "200"} << false
-                                                  << maxE << "txteMax"
-                                                  << QList<double>{1, 1, u, u};
-        QTest::newRow("a comma ends the number") << QStringList{"2,5", "2,9", "4", "200"}
-                                                 << false << maxE << "txteMax"
-                                                 << QList<double>{2, 2, u, u};
+                                                  << maxE << "txteMax" << QList<double>{1, 1, u, u};
+        QTest::newRow("a comma ends the number") << QStringList{"2,5", "2,9", "4", "200"} << false
+                                                 << maxE << "txteMax" << QList<double>{2, 2, u, u};
         QTest::newRow("steps 0.5 rounds to 0") << QStringList{"1", "2", "0.5", "200"} << false
-                                               << steps0 << "txtSteps"
-                                               << QList<double>{1, 2, 0, u};
+                                               << steps0 << "txtSteps" << QList<double>{1, 2, 0, u};
         QTest::newRow("steps -3") << QStringList{"1", "2", "-3", "200"} << false << steps0
                                   << "txtSteps" << QList<double>{1, 2, -3, u};
-        QTest::newRow("steps 1.5 rounds to 2") << QStringList{"1", "2", "1.5", "200"} << true
-                                               << "" << "cmdSlideShow"
-                                               << QList<double>{1, 2, 2, 200};
-        QTest::newRow("steps 2.5 rounds to 2") << QStringList{"1", "2", "2.5", "200"} << true
-                                               << "" << "cmdSlideShow"
-                                               << QList<double>{1, 2, 2, 200};
+        QTest::newRow("steps 1.5 rounds to 2") << QStringList{"1", "2", "1.5", "200"} << true << ""
+                                               << "cmdSlideShow" << QList<double>{1, 2, 2, 200};
+        QTest::newRow("steps 2.5 rounds to 2") << QStringList{"1", "2", "2.5", "200"} << true << ""
+                                               << "cmdSlideShow" << QList<double>{1, 2, 2, 200};
         QTest::newRow("steps at the limit") << QStringList{"1", "2", "1000", "104"} << true << ""
-                                            << "cmdSlideShow"
-                                            << QList<double>{1, 2, 1000, 104};
+                                            << "cmdSlideShow" << QList<double>{1, 2, 1000, 104};
         QTest::newRow("steps beyond the limit")
             << QStringList{"1", "2", "1001", "104"} << false << "Please, 'Steps' <= 1000."
             << "txtSteps" << QList<double>{1, 2, 1001, u};
-        QTest::newRow("no steps fit") << QStringList{"1", "1.0005", "1", "104"} << false
-                                      << "Please, 'Steps' <= 0." << "txtSteps"
-                                      << QList<double>{1, 1.0005, 1, u};
+        QTest::newRow("no steps fit")
+            << QStringList{"1", "1.0005", "1", "104"} << false << "Please, 'Steps' <= 0."
+            << "txtSteps" << QList<double>{1, 1.0005, 1, u};
         QTest::newRow("pixels 103.4") << QStringList{"2", "3", "4", "103.4"} << false << pixMin
                                       << "txtPixels" << QList<double>{2, 3, 4, 103};
         QTest::newRow("pixels 103.5 rounds to 104")
-            << QStringList{"2", "3", "4", "103.5"} << true << "" << "cmdSlideShow"
-            << QList<double>{2, 3, 4, 104};
+            << QStringList{"2", "3", "4", "103.5"} << true << ""
+            << "cmdSlideShow" << QList<double>{2, 3, 4, 104};
         QTest::newRow("pixels 104.5 rounds to 104")
-            << QStringList{"2", "3", "4", "104.5"} << true << "" << "cmdSlideShow"
-            << QList<double>{2, 3, 4, 104};
-        QTest::newRow("pixels filling the screen") << QStringList{"2", "3", "4", "1055"} << true
-                                                   << "" << "cmdSlideShow"
-                                                   << QList<double>{2, 3, 4, 1055};
+            << QStringList{"2", "3", "4", "104.5"} << true << ""
+            << "cmdSlideShow" << QList<double>{2, 3, 4, 104};
+        QTest::newRow("pixels filling the screen")
+            << QStringList{"2", "3", "4", "1055"} << true << ""
+            << "cmdSlideShow" << QList<double>{2, 3, 4, 1055};
         QTest::newRow("pixels beyond the screen")
             << QStringList{"2", "3", "4", "1056"} << false << "Please, 'Pixels' <= 1055."
             << "txtPixels" << QList<double>{2, 3, 4, 1056};
-        QTest::newRow("steps beyond 32 bits") << QStringList{"2", "3", "99999999999", "200"}
-                                              << false << redo << "cmdSlideShow"
-                                              << QList<double>{2, 3, u, u};
-        QTest::newRow("step limit overflows") << QStringList{"1", "1E306", "4", "200"} << false
-                                              << redo << "cmdSlideShow"
-                                              << QList<double>{1, 1e306, 4, u};
-        QTest::newRow("minimum beyond a double") << QStringList{"1e400", "3", "4", "200"}
-                                                 << false << redo << "cmdSlideShow"
-                                                 << QList<double>{u, u, u, u};
+        QTest::newRow("steps beyond 32 bits")
+            << QStringList{"2", "3", "99999999999", "200"} << false << redo << "cmdSlideShow"
+            << QList<double>{2, 3, u, u};
+        QTest::newRow("step limit overflows")
+            << QStringList{"1", "1E306", "4", "200"} << false << redo << "cmdSlideShow"
+            << QList<double>{1, 1e306, 4, u};
+        QTest::newRow("minimum beyond a double")
+            << QStringList{"1e400", "3", "4", "200"} << false << redo << "cmdSlideShow"
+            << QList<double>{u, u, u, u};
     }
 
     void check()

@@ -10,7 +10,13 @@ class ClosingTest : public QObject
 {
     Q_OBJECT
 
-    enum Condition { Idle, Playing, Paused, Calculating };
+    enum Condition
+    {
+        Idle,
+        Playing,
+        Paused,
+        Calculating
+    };
 
     ScriptedDesktop m_desktop;
     QTemporaryDir m_programFolder;
@@ -61,25 +67,24 @@ private slots:
         {
             const char* name;
             Condition condition;
-        } conditions[] = {{"idle", Idle},
-                          {"playing", Playing},
-                          {"paused", Paused},
-                          {"calculating", Calculating}};
+        } conditions[] = {
+            {"idle", Idle}, {"playing", Playing}, {"paused", Paused}, {"calculating", Calculating}};
         for (const auto& c : conditions) {
             for (int origin = 0; origin <= 3; ++origin) {
                 const bool outside = origin >= 2;
-                const QByteArray row = QByteArray(c.name) + ", origin " + QByteArray::number(origin);
+                const QByteArray row =
+                    QByteArray(c.name) + ", origin " + QByteArray::number(origin);
                 if (outside || c.condition == Idle) {
-                    QTest::newRow(row) << int(c.condition) << origin << ok << false << true
-                                       << false;
+                    QTest::newRow(row)
+                        << int(c.condition) << origin << ok << false << true << false;
                 } else if (c.condition == Playing) {
-                    QTest::newRow(row) << int(c.condition) << origin << ok << false << false
-                                       << true;
+                    QTest::newRow(row)
+                        << int(c.condition) << origin << ok << false << false << true;
                 } else {
-                    QTest::newRow(row + ", OK") << int(c.condition) << origin << ok << true
-                                                << true << false;
-                    QTest::newRow(row + ", Cancel") << int(c.condition) << origin << cancel
-                                                    << true << false << false;
+                    QTest::newRow(row + ", OK")
+                        << int(c.condition) << origin << ok << true << true << false;
+                    QTest::newRow(row + ", Cancel")
+                        << int(c.condition) << origin << cancel << true << false << false;
                 }
             }
         }

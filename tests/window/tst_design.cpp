@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 // The idle window as the user first meets it: controls, focus order, keys.
@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), &m_form->txteMin);
         QVERIFY(!m_form->tmrSlideShow.Enabled());
         QCOMPARE(m_form->tmrSlideShow.Interval(), 40);
-        for (auto* box : {&m_form->txteMin, &m_form->txteMax, &m_form->txtSteps,
-                          &m_form->txtPixels})
+        for (auto* box :
+             {&m_form->txteMin, &m_form->txteMax, &m_form->txtSteps, &m_form->txtPixels})
             QVERIFY(box->text().isEmpty());
         QCOMPARE(m_form->eMin, 0.0);
         QCOMPARE(m_form->Pixels, 0);
@@ -107,8 +107,8 @@ private slots:
         QStringList items;
         for (int i = 0; i < m_form->cboColors.count(); ++i)
             items << m_form->cboColors.itemText(i);
-        QCOMPARE(items, QStringList({"Rainbow", "Grey", "Red", "Green", "Blue", "Cyan",
-                                     "Magenta", "Yellow"}));
+        QCOMPARE(items, QStringList({"Rainbow", "Grey", "Red", "Green", "Blue", "Cyan", "Magenta",
+                                     "Yellow"}));
         QVERIFY(!m_form->cboColors.isEditable());
         QCOMPARE(m_form->cboColors.currentIndex(), 0);
     }
@@ -147,9 +147,9 @@ private slots:
 
     void altCClicksCalculateFromAnyControl()
     {
-        for (QWidget* control : {static_cast<QWidget*>(&m_form->txtSteps),
-                                 static_cast<QWidget*>(&m_form->cboColors),
-                                 static_cast<QWidget*>(&m_form->cmdExit)}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(&m_form->txtSteps), static_cast<QWidget*>(&m_form->cboColors),
+              static_cast<QWidget*>(&m_form->cmdExit)}) {
             control->setFocus();
             const qsizetype before = m_desktop.msgBoxes.size();
             QTest::keyClick(m_form.get(), Qt::Key_C, Qt::AltModifier);
@@ -166,9 +166,9 @@ private slots:
         m_form->txtSteps.setText("4");
         m_form->txtPixels.setText("120");
         m_desktop.inputBoxAnswers = {"", "", ""};
-        for (QWidget* control : {static_cast<QWidget*>(&m_form->txteMin),
-                                 static_cast<QWidget*>(&m_form->txtPixels),
-                                 static_cast<QWidget*>(&m_form->cboColors)}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(&m_form->txteMin), static_cast<QWidget*>(&m_form->txtPixels),
+              static_cast<QWidget*>(&m_form->cboColors)}) {
             control->setFocus();
             QTest::keyClick(control, Qt::Key_Return);
         }

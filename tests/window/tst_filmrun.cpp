@@ -105,15 +105,15 @@ private slots:
         QCOMPARE(files(name), QStringList({"PowerReels-002.000.bmp", "PowerReels-002.500.bmp",
                                            "PowerReels-003.000.bmp"}));
         for (double e : {2.0, 2.5, 3.0}) {
-            const QString file = QString("%1/PowerReels-%2.bmp").arg(folder(name)).arg(e, 7, 'f', 3, '0');
+            const QString file =
+                QString("%1/PowerReels-%2.bmp").arg(folder(name)).arg(e, 7, 'f', 3, '0');
             QCOMPARE(Platform::LoadPicture(file), ExpectedFrame(e, 104, 4));
         }
-        QCOMPARE(m_captions, QStringList({"PowerReels - e=2.000 (Calculating)",
-                                          "PowerReels - e=2.000 (Saving)",
-                                          "PowerReels - e=2.500 (Calculating)",
-                                          "PowerReels - e=2.500 (Saving)",
-                                          "PowerReels - e=3.000 (Calculating)",
-                                          "PowerReels - e=3.000 (Saving)", "PowerReels"}));
+        QCOMPARE(m_captions,
+                 QStringList({"PowerReels - e=2.000 (Calculating)", "PowerReels - e=2.000 (Saving)",
+                              "PowerReels - e=2.500 (Calculating)", "PowerReels - e=2.500 (Saving)",
+                              "PowerReels - e=3.000 (Calculating)", "PowerReels - e=3.000 (Saving)",
+                              "PowerReels"}));
         QCOMPARE(m_clientWhileCalculating, QList<QSize>(3, QSize(104, 104)));
         verifyIdle();
         QCOMPARE(m_desktop.msgBoxes.size(), 0);
@@ -135,7 +135,8 @@ private slots:
     {
         enter("2", "3", "1", "104", 2);
         m_form->cmdBegin_Click();
-        const QString file = folder("eMin=2 eMax=3 Steps=1 Pixels=104 Red") + "/PowerReels-003.000.bmp";
+        const QString file =
+            folder("eMin=2 eMax=3 Steps=1 Pixels=104 Red") + "/PowerReels-003.000.bmp";
         QFile spoiled(file);
         QVERIFY(spoiled.open(QIODevice::WriteOnly));
         spoiled.write("spoiled");
@@ -186,8 +187,8 @@ private slots:
         QTest::addColumn<int>("ends");
         QTest::newRow("Cancel goes on")
             << int(Platform::MsgBoxCancel)
-            << QStringList({"PowerReels-002.000.bmp", "PowerReels-002.500.bmp",
-                            "PowerReels-003.000.bmp"})
+            << QStringList(
+                   {"PowerReels-002.000.bmp", "PowerReels-002.500.bmp", "PowerReels-003.000.bmp"})
             << 0;
         QTest::newRow("OK ends at once")
             << int(Platform::MsgBoxOk) << QStringList({"PowerReels-002.000.bmp"}) << 1;

@@ -73,16 +73,17 @@ private slots:
         QTest::addColumn<QString>("frameTime");
         QTest::addColumn<Ticks>("ticks");
         using P = QPair<int, int>;
-        QTest::newRow("three steps") << "3" << "42"
-                                     << QList<P>{{0, 42}, {1, 42}, {2, 42}, {3, 420},
-                                                 {2, 42}, {1, 42}, {0, 420}, {1, 42},
-                                                 {2, 42}, {3, 420}, {2, 42}};
-        QTest::newRow("one step") << "1" << "42"
+        QTest::newRow("three steps")
+            << "3"
+            << "42" << QList<P>{{0, 42},  {1, 42}, {2, 42}, {3, 420}, {2, 42}, {1, 42},
+                                {0, 420}, {1, 42}, {2, 42}, {3, 420}, {2, 42}};
+        QTest::newRow("one step") << "1"
+                                  << "42"
                                   << QList<P>{{0, 42}, {1, 420}, {0, 420}, {1, 420}, {0, 420}};
         QTest::newRow("no hold beyond the timer's range")
-            << "3" << "7000"
-            << QList<P>{{0, 7000}, {1, 7000}, {2, 7000}, {3, 7000}, {2, 7000}, {1, 7000},
-                        {0, 7000}, {1, 7000}};
+            << "3"
+            << "7000" << QList<P>{{0, 7000}, {1, 7000}, {2, 7000}, {3, 7000},
+                                  {2, 7000}, {1, 7000}, {0, 7000}, {1, 7000}};
     }
 
     void frameOrderAndHolds()
@@ -117,7 +118,8 @@ private slots:
         }
         QStringList expected;
         for (const char* e : {"2#000", "2#250", "2#500", "2#750", "3#000"})
-            expected << QString("PowerReels - e=%1 (SlideShow)").arg(QString(e).replace("#", separator));
+            expected
+                << QString("PowerReels - e=%1 (SlideShow)").arg(QString(e).replace("#", separator));
         QCOMPARE(captions, expected);
     }
 
@@ -125,7 +127,8 @@ private slots:
     {
         enter("2", "3", "2", "104");
         m_form->cmdBegin_Click();
-        const QString folder = m_programFolder->filePath("eMin=2 eMax=3 Steps=2 Pixels=104 Rainbow");
+        const QString folder =
+            m_programFolder->filePath("eMin=2 eMax=3 Steps=2 Pixels=104 Rainbow");
         const auto frame = [&](const char* e) {
             return Platform::LoadPicture(folder + "/PowerReels-" + e + ".bmp");
         };
@@ -164,10 +167,10 @@ private slots:
             captions << m_form->Caption();
             QCOMPARE(m_form->Image(), blank);
         }
-        QCOMPARE(captions, QStringList({"PowerReels - e=2.000 (SlideShow)",
-                                        "PowerReels - e=2.500 (SlideShow)",
-                                        "PowerReels - e=3.000 (SlideShow)",
-                                        "PowerReels - e=2.500 (SlideShow)"}));
+        QCOMPARE(
+            captions,
+            QStringList({"PowerReels - e=2.000 (SlideShow)", "PowerReels - e=2.500 (SlideShow)",
+                         "PowerReels - e=3.000 (SlideShow)", "PowerReels - e=2.500 (SlideShow)"}));
         QCOMPARE(m_desktop.msgBoxes.size(), 0);
     }
 

@@ -18,6 +18,9 @@ namespace {
 constexpr double ClassicBorderTwipsX = 90;
 constexpr double ClassicBorderTwipsY = 375;
 
+// How long to wait for a window manager's border: up to two seconds.
+constexpr int FramePollMs = 25;
+
 // The user sees a picture grow without a repaint for every column.
 constexpr qint64 RepaintIntervalMs = 15;
 
@@ -31,6 +34,8 @@ int ToPixels(double twips, float twipsPerPixel)
 Form::Form(Desktop& desktop, QWidget* parent)
     : QWidget(parent), m_desktop(desktop), m_screen(desktop.Screen())
 {
+    m_framePoll.setInterval(FramePollMs);
+    connect(&m_framePoll, &QTimer::timeout, this, &Form::checkFramed);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -43,21 +48,46 @@ void Form::Show()
     Form_Load();
     // The native window knows its border once it exists.
     winId();
-    const ScreenMetrics screen = m_desktop.Screen();
-    setLeft((screen.Width - Width()) / 2);
-    setTop((screen.Height - Height()) / 2);
+    centreOnScreen();
     show();
     activateWindow();
     if (!m_focusOrder.isEmpty())
         m_focusOrder.first()->setFocus(Qt::TabFocusReason);
+    // A window manager frames the window only after it is shown; centre it
+    // again once its border is known, unless it was placed meanwhile.
+    m_centreWhenFramed = true;
+    m_framePoll.start();
+}
+
+void Form::centreOnScreen()
+{
+    const ScreenMetrics screen = m_desktop.Screen();
+    const bool pending = m_centreWhenFramed;
+    setLeft((screen.Width - Width()) / 2);
+    setTop((screen.Height - Height()) / 2);
+    m_centreWhenFramed = pending;
+}
+
+void Form::checkFramed()
+{
+    const bool framed = frameGeometry().size() != geometry().size();
+    if (framed && m_centreWhenFramed)
+        centreOnScreen();
+    if (framed || !m_centreWhenFramed || ++m_framePolls >= MaxFramePolls) {
+        m_centreWhenFramed = false;
+        m_framePoll.stop();
+    }
 }
 
 bool Form::focusNextPrevChild(bool next)
 {
     const qsizetype count = m_focusOrder.size();
-    const qsizetype current = m_focusOrder.indexOf(focusWidget());
-    if (count == 0 || current < 0)
+    if (count == 0)
         return QWidget::focusNextPrevChild(next);
+    qsizetype current = m_focusOrder.indexOf(focusWidget());
+    // From outside the order (the form itself) TAB starts at either end.
+    if (current < 0)
+        current = next ? count - 1 : 0;
     for (qsizetype step = 1; step <= count; ++step) {
         QWidget* candidate = m_focusOrder[(current + (next ? step : count - step)) % count];
         if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
@@ -102,11 +132,13 @@ double Form::Height() const
 
 void Form::setLeft(double twips)
 {
+    m_centreWhenFramed = false;
     move(ToPixels(twips, m_screen.TwipsPerPixelX), y());
 }
 
 void Form::setTop(double twips)
 {
+    m_centreWhenFramed = false;
     move(x(), ToPixels(twips, m_screen.TwipsPerPixelY));
 }
 
@@ -243,6 +275,12 @@ void Form::End()
 
 bool Form::event(QEvent* event)
 {
+    // Qt gives the focus back to the control that had it, even when that
+    // control was hidden meanwhile; it would then take the keys meant for
+    // the form.
+    if (event->type() == QEvent::WindowActivate && focusWidget() != nullptr &&
+        focusWidget() != this && !focusWidget()->isVisible())
+        setFocus(Qt::ActiveWindowFocusReason);
     // After End nothing more is handled but the window's own closing.
     if (m_ended) {
         switch (event->type()) {
@@ -262,19 +300,21 @@ void Form::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     QWidget* focus = focusWidget();
-    if (focus != nullptr && focus != this && focus->isVisible() && isAncestorOf(focus)) {
-        // A key a control left unhandled: ENTER clicks the focused button or
-        // else the default button, ESC the cancel button.
-        auto* focusedButton = qobject_cast<QPushButton*>(focus);
-        QPushButton* target = nullptr;
-        if (enter)
-            target = focusedButton != nullptr ? focusedButton : m_defaultButton.data();
-        else if (event->key() == Qt::Key_Escape)
-            target = m_cancelButton.data();
-        if (target != nullptr && target->isVisible() && target->isEnabled()) {
-            target->click();
-            return;
-        }
+    const bool controlFocused =
+        focus != nullptr && focus != this && focus->isVisible() && isAncestorOf(focus);
+    // ENTER clicks the focused button or else the default button, ESC the
+    // cancel button, while they are shown.
+    auto* focusedButton = controlFocused ? qobject_cast<QPushButton*>(focus) : nullptr;
+    QPushButton* target = nullptr;
+    if (enter)
+        target = focusedButton != nullptr ? focusedButton : m_defaultButton.data();
+    else if (event->key() == Qt::Key_Escape)
+        target = m_cancelButton.data();
+    if (target != nullptr && target->isVisible() && target->isEnabled()) {
+        target->click();
+        return;
+    }
+    if (controlFocused) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -112,6 +113,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void centreOnScreen();
+    void checkFramed();
     double borderTwipsX() const;
     double borderTwipsY() const;
     void growImage();
@@ -125,6 +128,10 @@ private:
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
     QList<QWidget*> m_focusOrder;
+    QTimer m_framePoll;
+    int m_framePolls = 0;
+    static constexpr int MaxFramePolls = 80;
+    bool m_centreWhenFramed = false;
     int m_unloadMode = UnloadOrigin::FormControlMenu;
     bool m_ended = false;
 };

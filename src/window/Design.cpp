@@ -151,6 +151,8 @@ void frmPowerReels::connectHandlers()
 void frmPowerReels::FitWindowToPicture()
 {
     fraPowerReels.setVisible(false);
+    // No control can hold the focus now; the keys of a show go to the form.
+    setFocus(Qt::OtherFocusReason);
     setWidth(Width() - ScaleWidth() + double(Pixels * lngTwipsX));
     setHeight(Height() - ScaleHeight() + double(Pixels * lngTwipsY));
     const Platform::ScreenMetrics screen = desktop().Screen();

@@ -267,6 +267,23 @@ private slots:
         QCOMPARE(m_form->lngFrame, 2);
     }
 
+    void spacePausesAfterTheInputBoxGaveBackTheFocus()
+    {
+        // Pressing SlideShow focuses its button; the real input box then
+        // takes and returns the activation, which must not revive the hidden
+        // button's focus: SPACE would click it instead of pausing.
+        m_form->cmdSlideShow.setFocus();
+        startShow("3");
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        tick(1);
+        // As the window system delivers it: to whatever holds the focus.
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_Space);
+        QVERIFY(!m_form->tmrSlideShow.Enabled());
+        QCOMPARE(m_desktop.inputBoxes.size(), 1);
+    }
+
     void enterReversesFromTheNextFrame()
     {
         startShow("5");

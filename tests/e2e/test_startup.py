@@ -1,0 +1,94 @@
+"""Start-up: the idle window, its focus order and access keys, and ESC."""
+
+from program import SLIDESHOW_TITLE, ProgramCase, film_folder_name
+
+# Controls of the idle window by the design, in pixels inside the input frame:
+# left, top, width, height.
+TXT_E_MIN = (75, 21, 120, 21)
+TXT_E_MAX = (75, 47, 120, 21)
+TXT_STEPS = (75, 73, 120, 21)
+TXT_PIXELS = (75, 99, 120, 21)
+CMD_BEGIN = (219, 47, 81, 21)
+
+
+class StartUp(ProgramCase):
+
+    def test_idle_window(self):
+        self.assert_idle_window("at start")
+        self.screenshot("idle-window.png", with_frame=True)
+        self.assertEqual(self.app.film_folders(), [], "at start a folder was created")
+
+    def test_tab_order(self):
+        # From the start, where the focus is in Minimum e, TAB must visit
+        # Minimum e, Maximum e, Steps, Pixels, Colors and three buttons, then
+        # Minimum e again (whose text it selects): the film folder shows where
+        # each typed value landed.
+        steps = ["2", "Tab", "3", "Tab", "1", "Tab", "104", "Tab", "Down", "Tab", "Tab",
+                 "Tab", "Tab", "2.5"]
+        for step in steps:
+            if step in ("Tab", "Down"):
+                self.press(step)
+            else:
+                self.type_text(step)
+        how = ("typing " + " ".join(steps) + " from the start, then ALT+C (expected: "
+               "TAB visits Minimum e, Maximum e, Steps, Pixels, Colors, Calculate, "
+               "SlideShow, Exit and back to Minimum e)")
+        self.calculate(how)
+        self.assert_film_folder(film_folder_name(2.5, 3, 1, 104, "Grey"), how)
+
+        how = "ALT+O, then TAB once and SPACE (expected: Calculate has the focus after Colors)"
+        titles = self.calculate(how, keys=("alt+o", "Tab", "space"))
+        self.assertIn("PowerReels - e=2.500 (Calculating)", titles, how)
+
+        how = "ALT+O, then TAB twice and SPACE (expected: SlideShow has the focus)"
+        self.press("alt+o", "Tab", "Tab", "space")
+        box = self.wait_for_box(SLIDESHOW_TITLE, how)
+        self.answer_box(box, "Escape")
+        self.assert_idle_window("after cancelling the SlideShow input box")
+
+        how = "ALT+O, then TAB three times and SPACE (expected: Exit has the focus)"
+        self.press("alt+o", "Tab", "Tab", "Tab", "space")
+        self.assert_ends(10, how)
+
+    def test_access_keys(self):
+        for control, text in ((TXT_E_MIN, "2"), (TXT_E_MAX, "3"), (TXT_STEPS, "1"),
+                              (TXT_PIXELS, "104")):
+            self.click_control(*control)
+            self.type_text(text)
+        how = "clicking each field, typing 2, 3, 1 and 104, and clicking Calculate"
+        self.calculate(how, click=CMD_BEGIN)
+        self.assert_film_folder(film_folder_name(2, 3, 1, 104, "Rainbow"), how)
+
+        changes = [("n", "Minimum e", "2.5", film_folder_name(2.5, 3, 1, 104, "Rainbow")),
+                   ("x", "Maximum e", "3.5", film_folder_name(2.5, 3.5, 1, 104, "Rainbow")),
+                   ("t", "Steps", "2", film_folder_name(2.5, 3.5, 2, 104, "Rainbow")),
+                   ("p", "Pixels", "112", film_folder_name(2.5, 3.5, 2, 112, "Rainbow"))]
+        for key, field, text, folder in changes:
+            how = (f"ALT+{key.upper()} should put the focus into {field!r} with its text "
+                   f"selected: after ALT+{key.upper()}, typing {text} and clicking Calculate")
+            self.fill(key, text)
+            self.calculate(how, click=CMD_BEGIN)
+            self.assert_film_folder(folder, how)
+
+        how = ("ALT+O should put the focus into 'Colors': after ALT+O, DOWN and clicking "
+               "Calculate")
+        self.press("alt+o", "Down")
+        self.calculate(how, click=CMD_BEGIN)
+        self.assert_film_folder(film_folder_name(2.5, 3.5, 2, 112, "Grey"), how)
+
+        how = "ALT+C should click Calculate"
+        titles = self.calculate(how, keys=("alt+c",))
+        self.assertIn("PowerReels - e=2.500 (Calculating)", titles, how)
+
+        how = "ALT+S should click SlideShow"
+        self.press("alt+s")
+        box = self.wait_for_box(SLIDESHOW_TITLE, how)
+        self.answer_box(box, "Escape")
+        self.assert_idle_window("after cancelling the SlideShow input box")
+
+        self.press("alt+e")
+        self.assert_ends(10, "ALT+E should click Exit")
+
+    def test_escape_ends_program(self):
+        self.press("Escape")
+        self.assert_ends(10, "ESC in the idle window")

@@ -10,7 +10,8 @@ namespace Film {
 // Which implementation iterates the pixels. Fast picks the widest vector
 // unit the processor has (the reference when it lacks FMA); the forced
 // widths exist for tests and benchmarks.
-enum class MathPath {
+enum class MathPath
+{
     Reference,
     Fast,
     FastScalar,
@@ -35,7 +36,9 @@ int IterateReference(double e, double bailout, double rho, double theta);
 
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to
-// right. Destroying the object stops the workers.
+// right. The constructor computes column 0 itself, since every colour depends
+// on the count of its top pixel, and then starts the workers. Destroying the
+// object stops the workers.
 class FrameRender
 {
 public:
@@ -44,12 +47,18 @@ public:
     FrameRender(const FrameRender&) = delete;
     FrameRender& operator=(const FrameRender&) = delete;
 
-    // Blocks until column x is finished; false when the render was aborted.
+    // Blocks until column x is finished; false when the render was aborted
+    // before it was (or x is outside the frame).
     bool waitForColumn(int x);
 
     // Packed colours (red + 256 * green + 65536 * blue) of column x, top row
     // first. Valid once waitForColumn(x) returned true.
     std::span<const std::int32_t> column(int x) const;
+
+    // Escape counts (0..65) of column x in the same order, valid likewise.
+    std::span<const std::uint8_t> columnCounts(int x) const;
+
+    int pixels() const;
 
     // Stops the workers after the columns they are on.
     void abort();

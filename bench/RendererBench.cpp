@@ -1,0 +1,48 @@
+#include "BenchFrames.h"
+
+#include "film/FrameRenderer.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+void RenderFrames(benchmark::State& state, Film::MathPath path, int threads)
+{
+    Film::FrameRequest request;
+    request.e = state.range(0) / 1000.0;
+    request.pixels = Bench::Pixels;
+    request.path = path;
+    request.threads = threads;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Film::RenderFrameColors(request));
+    }
+    state.SetItemsProcessed(state.iterations() * Bench::Pixels * Bench::Pixels);
+}
+
+// The reference, one worker; timed by the clock since the work runs off the
+// benchmark's thread.
+void Reference(benchmark::State& state)
+{
+    RenderFrames(state, Film::MathPath::Reference, 1);
+}
+BENCHMARK(Reference)->Apply(Bench::ForEachExponent)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Fast(benchmark::State& state)
+{
+    RenderFrames(state, Film::MathPath::Fast, int(state.range(1)));
+}
+BENCHMARK(Fast)
+    ->Apply([](benchmark::internal::Benchmark* benchmark) {
+        const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+        for (int e : {1500, 2000, 2500, 3000}) {
+            benchmark->Args({e, 1});
+            if (cores > 1) {
+                benchmark->Args({e, cores});
+            }
+        }
+    })
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace

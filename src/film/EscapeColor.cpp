@@ -1,0 +1,24 @@
+#include "EscapeColor.h"
+
+#include "Palette.h"
+
+#include <cmath>
+
+namespace Film {
+
+std::int32_t EscapeColor(double e, int count, int firstCount, int paletteIndex)
+{
+    if (count >= 65) {
+        return 0;
+    }
+    double whiteness = double(count - firstCount) / double(64 - firstCount);
+    // Only frames whose radii cannot be computed (e within about 1/1022 of 1)
+    // have a reference count that makes the whiteness negative or undefined;
+    // painting those pixels black keeps such frames deterministic.
+    if (!std::isfinite(whiteness) || whiteness < 0) {
+        return 0;
+    }
+    return GetColor(e, whiteness, paletteIndex);
+}
+
+} // namespace Film

@@ -5,24 +5,9 @@
 #include "platform/Events.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
+#include "window/Attempt.h"
 
 using namespace Platform;
-
-namespace {
-
-// From the folder on, a step that fails is skipped and the run goes on.
-template<typename Step>
-bool Attempt(Step&& step)
-{
-    try {
-        step();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-} // namespace
 
 double frmPowerReels::FrameExponent(std::int32_t k) const
 {

@@ -3,20 +3,11 @@
 #include "film/FrameNaming.h"
 #include "platform/Pictures.h"
 #include "slideshow/Playback.h"
+#include "window/Attempt.h"
 
 using namespace Platform;
 
 namespace {
-
-// Each step of a tick is attempted whatever happened in the ones before.
-template<typename Step>
-void Attempt(Step&& step)
-{
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
 
 const char* const FrameTimePrompt =
     "How Long Do You Want Each Frame to Be Displayed (1-65535 msec)?\r\n\r\n"

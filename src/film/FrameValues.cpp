@@ -1,21 +1,9 @@
+#include "AssignFinite.h"
 #include "FrameValues.h"
 
 #include <cmath>
 
 namespace Film {
-
-namespace {
-
-// A computation that leaves the double range is abandoned and its target
-// keeps the value it had.
-void AssignFinite(double& target, double value)
-{
-    if (std::isfinite(value)) {
-        target = value;
-    }
-}
-
-} // namespace
 
 FrameValues ComputeFrameValues(double e)
 {

@@ -1,23 +1,11 @@
 #include "ColumnJob.h"
 #include "FrameRenderer.h"
+#include "AssignFinite.h"
 #include "FrameValues.h"
 
 #include <cmath>
 
 namespace Film {
-
-namespace {
-
-// A step whose result leaves the double range is abandoned: its target keeps
-// the value it had.
-void AssignFinite(double& target, double value)
-{
-    if (std::isfinite(value)) {
-        target = value;
-    }
-}
-
-} // namespace
 
 int IterateReference(double e, double bailout, double rho, double theta)
 {

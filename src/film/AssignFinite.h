@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cmath>
+
+namespace Film {
+
+// A computation that leaves the double range (overflow, invalid argument,
+// division by zero) is abandoned: its target keeps the value it had.
+inline void AssignFinite(double& target, double value)
+{
+    if (std::isfinite(value))
+        target = value;
+}
+
+} // namespace Film

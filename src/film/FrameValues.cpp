@@ -1,5 +1,5 @@
-#include "AssignFinite.h"
 #include "FrameValues.h"
+#include "AssignFinite.h"
 
 #include <cmath>
 

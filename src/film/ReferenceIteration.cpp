@@ -1,6 +1,6 @@
+#include "AssignFinite.h"
 #include "ColumnJob.h"
 #include "FrameRenderer.h"
-#include "AssignFinite.h"
 #include "FrameValues.h"
 
 #include <cmath>

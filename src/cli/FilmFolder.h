@@ -1,21 +1,13 @@
 #pragma once
 
+#include "cli/FilmParameters.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace Cli {
-
-// A film's parameters as its folder's name spells them.
-struct FilmParameters
-{
-    double eMin = 0;
-    double eMax = 0;
-    std::int32_t steps = 0;
-    std::int32_t pixels = 0;
-    int paletteIndex = 0;
-};
 
 // Reads "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" back. The numbers are
 // general numbers with a point or a decimal comma (or the user's decimal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/FilmParameters.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -10,13 +12,8 @@ namespace Cli {
 // gigabytes.
 inline constexpr std::int32_t MaxPixels = 16384;
 
-struct RenderOptions
+struct RenderOptions : FilmParameters
 {
-    double eMin = 0;
-    double eMax = 0;
-    std::int32_t steps = 0;
-    std::int32_t pixels = 0;
-    int paletteIndex = 0;
     QString parent = ".";
     // The frames to render, a part of 0..steps.
     std::int32_t firstFrame = 0;

@@ -10,18 +10,23 @@ import shlex
 import shutil
 import signal
 import subprocess
+import sys
 import time
 
+# The end-to-end tests' polling serves here too.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from polling import wait_until  # noqa: E402
 
-def wait_until(predicate, timeout, interval=0.05):
-    """Polls predicate until it returns a true value or timeout seconds pass;
-    returns the last value."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value or time.monotonic() >= deadline:
-            return value
-        time.sleep(interval)
+
+def _stop(process):
+    """Asks a process to end, and ends it if it will not."""
+    if process.poll() is None:
+        process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 def _die_with_parent():
@@ -77,13 +82,7 @@ class Xvfb:
         return int(text)
 
     def stop(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-            try:
-                self._process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+        _stop(self._process)
         self._process.stderr.close()
 
 
@@ -214,10 +213,4 @@ class Program:
             return log.read().decode(errors="replace")
 
     def close(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-        try:
-            self._process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self._process.kill()
-            self._process.wait()
+        _stop(self._process)

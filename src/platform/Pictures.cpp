@@ -1,11 +1,13 @@
 #include "platform/Pictures.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <cstdlib>
 
 namespace Platform {
 
@@ -14,27 +16,77 @@ namespace {
 // 96 dots per inch.
 constexpr int BitmapDotsPerMeter = 3780;
 
-// A bitmap's file header states the file's size; a shorter file lost its
-// tail, which the image reader would fill with garbage instead of failing.
-bool HasWholeBitmapFile(const QString& path)
+// What the headers of a bitmap file promise.
+struct BitmapHeader
+{
+    QSize size;
+    qint64 declaredFileSize = 0;
+    qint64 pixelDataEnd = 0; // 0 when compressed: only the file size tells
+};
+
+std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
+{
+    const QByteArray header = file.read(54);
+    if (header.size() < 54 || header[0] != 'B' || header[1] != 'M')
+        return std::nullopt;
+    const auto number = [&](int at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(header[at + i]);
+        return value;
+    };
+    // The old core header has 16-bit sides; a negative height stores the
+    // rows top down.
+    const bool core = number(14, 4) == 12;
+    const qint64 width = core ? number(18, 2) : qint32(number(18, 4));
+    const qint64 height = core ? number(20, 2) : std::abs(qint64(qint32(number(22, 4))));
+    const quint32 bitsPerPixel = core ? number(24, 2) : number(28, 2);
+    const quint32 compression = core ? 0 : number(30, 4);
+    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || bitsPerPixel == 0)
+        return std::nullopt;
+    BitmapHeader bitmap;
+    bitmap.size = QSize(int(width), int(height));
+    bitmap.declaredFileSize = number(2, 4);
+    // Uncompressed rows (plain or with bit fields) fill whole 32-bit words.
+    if (compression == 0 || compression == 3)
+        bitmap.pixelDataEnd = number(10, 4) + (width * bitsPerPixel + 31) / 32 * 4 * height;
+    return bitmap;
+}
+
+// A bitmap whose file lost its tail would be read with garbage in place of
+// the lost rows; one that promises more pixels than its file holds could
+// make the reader allocate gigabytes for nothing.
+std::optional<QSize> WholeBitmap(const QString& path, qint64* pixelBytes = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(14);
-    if (header.size() < 14 || header[0] != 'B' || header[1] != 'M')
-        return false;
-    const auto byte = [&](int i) { return quint32(quint8(header[i])); };
-    const quint32 declaredSize = byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24;
-    return quint64(file.size()) >= declaredSize;
+        return std::nullopt;
+    const std::optional<BitmapHeader> header = ReadBitmapHeader(file);
+    if (!header || file.size() < header->declaredFileSize || file.size() < header->pixelDataEnd)
+        return std::nullopt;
+    if (pixelBytes != nullptr)
+        *pixelBytes = header->pixelDataEnd;
+    return header->size;
+}
+
+// The image reader refuses pictures above a fixed size, which this program's
+// largest frames exceed; what a whole uncompressed file holds may be read.
+void AllowReading(QSize size, qint64 pixelBytes)
+{
+    if (pixelBytes == 0)
+        return;
+    const qint64 megabytes = qint64(size.width()) * size.height() * 4 / (1024 * 1024) + 1;
+    if (megabytes > QImageReader::allocationLimit() && megabytes <= 16 * 1024)
+        QImageReader::setAllocationLimit(int(megabytes));
 }
 
 } // namespace
 
 void SavePicture(const QImage& image, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    StagedFile staged(path);
+    QFile file(staged.path());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw RuntimeError(ErrorKind::PathNotWritable, path);
     QImage picture = image.convertToFormat(QImage::Format_RGB32);
     // A bitmap records a resolution; a fixed one keeps the same frame the
@@ -42,8 +94,16 @@ void SavePicture(const QImage& image, const QString& path)
     picture.setDotsPerMeterX(BitmapDotsPerMeter);
     picture.setDotsPerMeterY(BitmapDotsPerMeter);
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture) || !file.commit())
+    const bool written = writer.write(picture);
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError)
         throw RuntimeError(ErrorKind::PathNotWritable, path);
+    staged.commit();
+}
+
+std::optional<QSize> WholeBitmapSize(const QString& path)
+{
+    return WholeBitmap(path);
 }
 
 QImage LoadPicture(const QString& path)
@@ -51,7 +111,9 @@ QImage LoadPicture(const QString& path)
     if (!QFileInfo(path).isFile())
         throw RuntimeError(ErrorKind::FileNotFound, path);
     QImage image;
-    if (HasWholeBitmapFile(path)) {
+    qint64 pixelBytes = 0;
+    if (const std::optional<QSize> size = WholeBitmap(path, &pixelBytes)) {
+        AllowReading(*size, pixelBytes);
         QImageReader reader(path, "bmp");
         reader.setDecideFormatFromContent(false);
         image = reader.read();

@@ -2,12 +2,13 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace Platform {
 
 // Writes the image as an uncompressed 24-bit Windows bitmap, replacing a
-// file of that name. The bytes go to a temporary file in the same folder
-// first, so the final name never holds a partial picture. Throws
+// file (or a link) of that name. The bytes are staged beside it first, so the
+// final name never holds a partial picture and no link is written through. Throws
 // RuntimeError(PathNotWritable) when the folder is missing or not writable.
 void SavePicture(const QImage& image, const QString& path);
 
@@ -15,6 +16,10 @@ void SavePicture(const QImage& image, const QString& path);
 // for a missing file and RuntimeError(InvalidArgument) for one that is not a
 // whole, readable bitmap.
 QImage LoadPicture(const QString& path);
+
+// The size of a bitmap file that holds all the pixels its headers promise;
+// none for anything else. Reads only the headers.
+std::optional<QSize> WholeBitmapSize(const QString& path);
 
 // The empty picture.
 QImage LoadPicture();

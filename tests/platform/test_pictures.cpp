@@ -1,11 +1,15 @@
 #include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Platform;
 
@@ -83,6 +87,58 @@ TEST_F(PicturesTest, SavingReplacesAFileOfTheSameName)
     const QImage second = AllChannelValues();
     SavePicture(second, path("frame.bmp"));
     EXPECT_EQ(LoadPicture(path("frame.bmp")), second);
+}
+
+// A link planted under a frame's name is replaced by the frame, never
+// written through, whether it leads to a file or nowhere.
+TEST_F(PicturesTest, SavingReplacesALinkInsteadOfWritingThroughIt)
+{
+    WriteAll(path("victim.txt"), "keep me");
+    for (const char* target : {"victim.txt", "nowhere.txt"}) {
+        ASSERT_TRUE(QFile::link(path(target), path("frame.bmp")));
+        SavePicture(AllChannelValues(), path("frame.bmp"));
+        EXPECT_FALSE(QFileInfo(path("frame.bmp")).isSymLink()) << target;
+        EXPECT_EQ(LoadPicture(path("frame.bmp")), AllChannelValues()) << target;
+        EXPECT_EQ(ReadAll(path("victim.txt")), "keep me") << target;
+        EXPECT_FALSE(QFile::exists(path("nowhere.txt"))) << target;
+        ASSERT_TRUE(QFile::remove(path("frame.bmp")));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"victim.txt"});
+}
+
+// Only staging of this machine's ended processes goes; what runs, what
+// another machine made and what someone else planted stay.
+TEST_F(PicturesTest, AbandonedStagingIsClearedAndNothingElse)
+{
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const QString host = QSysInfo::machineHostName();
+    const auto staging = [&](const QString& machine, qint64 pid) {
+        return QString(".powerreels-staging-%1-%2-a1B2c3").arg(machine).arg(pid);
+    };
+    const QString abandoned = staging(host, ended);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(abandoned));
+    WriteAll(path(abandoned.toUtf8() + "/frame.bmp"), "half a frame");
+    const QStringList kept = {staging(host, getppid()), staging("elsewhere", ended)};
+    for (const QString& name : kept)
+        ASSERT_TRUE(QDir(dir.path()).mkpath(name));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("victim"));
+    WriteAll(path("victim/precious.txt"), "keep me");
+    const QString planted = staging(host, ended).replace("a1B2c3", "zzzzzz");
+    ASSERT_TRUE(QFile::link(path("victim"), dir.filePath(planted)));
+
+    ClearAbandonedStaging(dir.path());
+
+    QStringList expected = kept + QStringList{planted, "victim"};
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              expected);
+    EXPECT_EQ(ReadAll(path("victim/precious.txt")), "keep me");
 }
 
 TEST_F(PicturesTest, SavingIntoAMissingFolderFails)

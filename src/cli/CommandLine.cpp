@@ -13,7 +13,12 @@ ScannedArguments ScanArguments(const QStringList& arguments, const QStringList& 
     ScannedArguments scanned;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (!argument.startsWith("--") || argument == "--") {
+        // "--" ends the options: a folder may be named like one.
+        if (argument == "--") {
+            scanned.positional << arguments.mid(i + 1);
+            break;
+        }
+        if (!argument.startsWith("--")) {
             scanned.positional << argument;
             continue;
         }

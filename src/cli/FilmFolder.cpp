@@ -5,10 +5,16 @@
 #include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
 
+#include "platform/Numbers.h"
+
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <map>
 #include <string>
 
 namespace Cli {
@@ -34,33 +40,71 @@ std::optional<double> ReadGeneralNumber(QString text)
     return value;
 }
 
-// Makes Platform::Format write the given decimal separator while it lives.
-class SeparatorScope
-{
-public:
-    explicit SeparatorScope(const QLocale& numbers) : m_previous(QLocale())
-    {
-        QLocale::setDefault(numbers);
-    }
-    ~SeparatorScope() { QLocale::setDefault(m_previous); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
+// Missing frames named one by one; past these only their number is told.
+constexpr std::size_t NamedMissingFrames = 20;
 
-private:
-    QLocale m_previous;
-};
-
-FilmFrames ListUnderCurrentSettings(const QString& folder, const FilmParameters& film)
+// A frame file's name (or path) with another decimal separator.
+QString WithSeparator(const QString& name, qsizetype separatorAt, QChar separator)
 {
-    FilmFrames frames;
-    for (std::int32_t k = 0; k <= film.steps; ++k) {
-        FilmFrame frame;
-        frame.k = k;
-        frame.e = Film::FrameExponent(film.eMin, film.eMax, film.steps, k);
-        frame.path = Film::FrameFilePath(folder, frame.e);
-        (QFileInfo(frame.path).isFile() ? frames.present : frames.missing).push_back(frame);
+    QString changed = name;
+    changed[separatorAt] = separator;
+    return changed;
+}
+
+// Where the decimal separator stands in a frame file's name or path.
+qsizetype SeparatorAt(const QString& name)
+{
+    return name.lastIndexOf(Platform::DecimalSeparator(), -5);
+}
+
+// The frames whose name is this file's, by the separator the name uses. A
+// name holds the exponent to three decimals, and frames lie at least 0.001
+// apart, so only the nearest frames can bear it.
+void MatchFile(const QString& name, const FilmParameters& film, const QString& folder,
+               std::map<QChar, std::map<std::int64_t, FilmFrame>>& bySeparator)
+{
+    static const QRegularExpression frameName(R"(^PowerReels-([0-9]+)(\D)([0-9]{3})\.bmp$)");
+    const QRegularExpressionMatch match = frameName.match(name);
+    if (!match.hasMatch())
+        return;
+    const qsizetype separatorAt = match.capturedStart(2);
+    const QString pointName = WithSeparator(name, separatorAt, u'.');
+    const double named = (match.captured(1) + "." + match.captured(3)).toDouble();
+    const double nearest = std::round((named - film.eMin) / (film.eMax - film.eMin) * film.steps);
+    if (!std::isfinite(nearest))
+        return;
+    for (std::int64_t k = std::int64_t(std::clamp(nearest, -2.0, film.steps + 2.0)) - 2,
+                      last = k + 4;
+         k <= last; ++k) {
+        if (k < 0 || k > film.steps)
+            continue;
+        const double e = Film::FrameExponent(film.eMin, film.eMax, film.steps, k);
+        const QString path = Film::FrameFilePath(folder, e);
+        const QString own = path.mid(path.lastIndexOf('/') + 1);
+        if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
+            bySeparator[name[separatorAt]][k] = {k, e, folder + "/" + name};
     }
-    return frames;
+}
+
+// The film's frames between present ones: the first few named (as the
+// present ones are), all counted.
+void FindMissing(const QString& folder, const FilmParameters& film, QChar separator,
+                 FilmFrames& frames)
+{
+    std::int64_t next = 0;
+    const auto addGap = [&](std::int64_t end) {
+        frames.missingCount += end - next;
+        for (; next < end && frames.missing.size() < NamedMissingFrames; ++next) {
+            const double e = Film::FrameExponent(film.eMin, film.eMax, film.steps, next);
+            const QString path = Film::FrameFilePath(folder, e);
+            frames.missing.push_back({next, e, WithSeparator(path, SeparatorAt(path), separator)});
+        }
+    };
+    for (const FilmFrame& frame : frames.present) {
+        addGap(frame.k);
+        next = frame.k + 1;
+    }
+    addGap(std::int64_t(film.steps) + 1);
 }
 
 } // namespace
@@ -88,20 +132,30 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
     return FilmParameters{*check.eMin, *check.eMax, *check.steps, *check.pixels, paletteIndex};
 }
 
-FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film)
+FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
+                          const std::atomic<int>& stop)
 {
-    FilmFrames best = ListUnderCurrentSettings(folder, film);
-    const QLocale pointSettings = QLocale::c();
-    const QLocale commaSettings(QLocale::German, QLocale::Germany);
-    for (const QLocale& numbers : {pointSettings, commaSettings}) {
-        if (best.missing.empty() || numbers.decimalPoint() == QLocale().decimalPoint())
-            continue;
-        const SeparatorScope scope(numbers);
-        FilmFrames frames = ListUnderCurrentSettings(folder, film);
-        if (frames.present.size() > best.present.size())
-            best = std::move(frames);
+    FilmFrames frames;
+    std::map<QChar, std::map<std::int64_t, FilmFrame>> bySeparator;
+    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        if (stop.load() != 0) {
+            frames.stopped = true;
+            return frames;
+        }
+        MatchFile(entries.nextFileInfo().fileName(), film, folder, bySeparator);
     }
-    return best;
+    // The user's own separator wins a tie.
+    QChar best = Platform::DecimalSeparator();
+    bySeparator.try_emplace(best);
+    for (const auto& [separator, found] : bySeparator) {
+        if (found.size() > bySeparator[best].size())
+            best = separator;
+    }
+    for (const auto& [k, frame] : bySeparator[best])
+        frames.present.push_back(frame);
+    FindMissing(folder, film, best, frames);
+    return frames;
 }
 
 } // namespace Cli

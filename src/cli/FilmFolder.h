@@ -3,6 +3,7 @@
 #include "cli/FilmParameters.h"
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,7 +18,7 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name);
 
 struct FilmFrame
 {
-    std::int32_t k = 0; // index in the film, 0..steps
+    std::int64_t k = 0; // index in the film, 0..steps
     double e = 0;
     QString path;
 };
@@ -25,13 +26,20 @@ struct FilmFrame
 struct FilmFrames
 {
     std::vector<FilmFrame> present; // in the order of their exponents
+    // The first missing frames, up to a few dozen, and how many there are in
+    // all: a film may name billions of frames that were never made.
     std::vector<FilmFrame> missing;
+    std::int64_t missingCount = 0;
+    bool stopped = false; // the listing was interrupted
 };
 
-// The frame files of the film in folder, named as the film run names them.
-// The separator in the file names follows the number settings the film was
-// made under, which need not be the user's now: the settings under which
-// most frames are found are taken.
-FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film);
+// The frame files of the film in folder, named as the film run names them,
+// found in one read of the folder: time and memory follow the files there,
+// not the film's length. The separator in the file names follows the number
+// settings the film was made under, which need not be the user's now: the
+// separator under which most frames are found is taken. Ends early, with
+// stopped set, once stop is not 0.
+FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
+                          const std::atomic<int>& stop);
 
 } // namespace Cli

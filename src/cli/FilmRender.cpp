@@ -9,6 +9,7 @@
 #include "platform/PackedColumns.h"
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
 
 #include <QFileInfo>
 
@@ -39,6 +40,7 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
         console.problem(QString("Cannot make the film folder \"%1\".").arg(folder));
         return {};
     }
+    Platform::ClearAbandonedStaging(folder);
     return folder;
 }
 
@@ -67,15 +69,17 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     if (folder.isEmpty())
         return ExitFailure;
 
-    const int frameCount = options.lastFrame - options.firstFrame + 1;
+    // Counted in 64 bits: the last frame of the longest film is the largest
+    // 32-bit number.
+    const std::int64_t frameCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     observer.filmStarted(folder, frameCount);
     Film::FrameRequest request;
     request.pixels = options.pixels;
     request.paletteIndex = options.paletteIndex;
     request.threads = options.threads;
     QImage image(options.pixels, options.pixels, QImage::Format_RGB32);
-    int unsaved = 0;
-    for (std::int32_t k = options.firstFrame; k <= options.lastFrame; ++k) {
+    std::int64_t unsaved = 0;
+    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
         const double e = Film::RenderedExponent(
             Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
         observer.frameStarted(k - options.firstFrame + 1, e);
@@ -93,13 +97,15 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
             observer.frameSaved(path);
         } catch (const Platform::RuntimeError&) {
             ++unsaved;
-            observer.problem(QString("Frame %1 could not be written to \"%2\".").arg(k).arg(path));
+            observer.problem(QString("Frame %1 (e=%2) could not be written to \"%3\".")
+                                 .arg(k)
+                                 .arg(Platform::Format(e, u"0.000"), path));
         }
     }
     observer.filmEnded();
 
-    int missing = 0;
-    for (std::int32_t k = options.firstFrame; k <= options.lastFrame; ++k) {
+    std::int64_t missing = 0;
+    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
         const double e = Film::FrameExponent(options.eMin, options.eMax, options.steps, k);
         if (!QFileInfo(Film::FrameFilePath(folder, e)).isFile())
             ++missing;

@@ -23,8 +23,9 @@ const std::atomic<int>& CatchInterrupts()
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    // Writes go on after the handler; the next signal takes the default way.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    // Writes go on after the handler. Every further signal is caught too, so
+    // that a second Ctrl-C still stops at a point that cleans up.
+    action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     return caughtSignal;

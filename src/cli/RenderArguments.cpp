@@ -1,10 +1,15 @@
 #include "cli/RenderArguments.h"
 
 #include "cli/CommandLine.h"
+#include "film/FrameNaming.h"
 #include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
+#include <climits>
 
 namespace Cli {
 
@@ -27,6 +32,27 @@ void ReadFrameRange(const QString& text, RenderOptions& options)
                              .arg(text));
     options.firstFrame = std::int32_t(first);
     options.lastFrame = std::int32_t(last);
+}
+
+// A film whose numbers are too long to name its files would fail at every
+// frame; it is refused once, before anything is written.
+void RequireNamesThatFit(const RenderOptions& options)
+{
+    const QString folder =
+        Film::FrameFolderPath(QString(), options.eMin, options.eMax, options.steps, options.pixels,
+                              QLatin1String(Film::PaletteNames[options.paletteIndex]));
+    // The last frame has the longest name.
+    const double e = std::max(options.eMax, Film::FrameExponent(options.eMin, options.eMax,
+                                                                options.steps, options.steps));
+    const QString frame = QFileInfo(Film::FrameFilePath(QString(), e)).fileName();
+    for (const QString& name : {folder, frame}) {
+        if (QFile::encodeName(name).size() > NAME_MAX)
+            throw UsageError(QString("The film's file names would be longer than the %1 "
+                                     "characters a file name may have (\"%2...\"); choose "
+                                     "smaller exponents.")
+                                 .arg(NAME_MAX)
+                                 .arg(name.left(40)));
+    }
 }
 
 } // namespace
@@ -75,6 +101,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     options.eMax = *check.eMax;
     options.steps = *check.steps;
     options.pixels = *check.pixels;
+    RequireNamesThatFit(options);
 
     options.lastFrame = options.steps;
     if (scanned.values.contains("--frames"))

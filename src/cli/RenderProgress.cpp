@@ -28,7 +28,7 @@ QString FrameText(const ProgressState& state)
 class ProgressBase : public RenderObserver
 {
 public:
-    void filmStarted(const QString& folder, int frameCount) override
+    void filmStarted(const QString& folder, std::int64_t frameCount) override
     {
         m_start = Clock::now();
         m_state.frameCount = frameCount;
@@ -37,7 +37,7 @@ public:
                  .arg(frameCount == 1 ? "" : "s")
                  .arg(folder));
     }
-    void frameStarted(int position, double e) override
+    void frameStarted(std::int64_t position, double e) override
     {
         m_frameStart = Clock::now();
         m_state.position = position;
@@ -94,7 +94,7 @@ public:
         clearBar();
         m_console.problem(text);
     }
-    void frameStarted(int position, double e) override
+    void frameStarted(std::int64_t position, double e) override
     {
         ProgressBase::frameStarted(position, e);
         draw();
@@ -138,8 +138,8 @@ class QuietProgress : public RenderObserver
 public:
     void note(const QString&) override {}
     void problem(const QString& text) override { m_console.problem(text); }
-    void filmStarted(const QString&, int) override {}
-    void frameStarted(int, double) override {}
+    void filmStarted(const QString&, std::int64_t) override {}
+    void frameStarted(std::int64_t, double) override {}
     void columnsFinished(int, int) override {}
     void frameSaved(const QString&) override {}
     void filmEnded() override {}

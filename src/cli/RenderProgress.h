@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -13,9 +14,9 @@ namespace Cli {
 class RenderObserver : public Console
 {
 public:
-    virtual void filmStarted(const QString& folder, int frameCount) = 0;
+    virtual void filmStarted(const QString& folder, std::int64_t frameCount) = 0;
     // position counts the frames of this render from 1.
-    virtual void frameStarted(int position, double e) = 0;
+    virtual void frameStarted(std::int64_t position, double e) = 0;
     virtual void columnsFinished(int columns, int pixels) = 0;
     virtual void frameSaved(const QString& path) = 0;
     virtual void filmEnded() = 0;
@@ -24,8 +25,8 @@ public:
 // Where a render stands, for the progress texts.
 struct ProgressState
 {
-    int position = 1; // the frame being rendered, from 1
-    int frameCount = 1;
+    std::int64_t position = 1; // the frame being rendered, from 1
+    std::int64_t frameCount = 1;
     int columns = 0; // finished columns of that frame
     int pixels = 1;
     double e = 0;

@@ -5,6 +5,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
 #include <libswscale/swscale.h>
 }
 
@@ -93,6 +94,45 @@ std::optional<VideoKind> VideoKindForPath(const QString& path)
 QString VideoKindName(VideoKind kind)
 {
     return QString::fromLatin1(EncodingFor(kind).name);
+}
+
+QSize VideoSizeFor(VideoKind kind, QSize frameSize)
+{
+    if (EncodingFor(kind).pixelFormat != AV_PIX_FMT_YUV420P)
+        return frameSize;
+    return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
+}
+
+std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize)
+{
+    const QSize videoSize = VideoSizeFor(kind, frameSize);
+    if (av_image_check_size(unsigned(videoSize.width()), unsigned(videoSize.height()), 0,
+                            nullptr) >= 0)
+        return std::nullopt;
+    int largest = videoSize.width();
+    while (largest > 2 && av_image_check_size(unsigned(largest), unsigned(largest), 0, nullptr) < 0)
+        largest -= 2;
+    return QString("FFmpeg's encoders take pictures of at most %1 x %1 pixels; this film's %2 x "
+                   "%3 frames cannot go into a video.")
+        .arg(largest)
+        .arg(frameSize.width())
+        .arg(frameSize.height());
+}
+
+std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize)
+{
+    // The largest level of H.264 allows this many 16 x 16 blocks a picture.
+    constexpr qint64 MaxMacroblocks = 139264;
+    const QSize videoSize = VideoSizeFor(kind, frameSize);
+    const qint64 macroblocks =
+        qint64((videoSize.width() + 15) / 16) * ((videoSize.height() + 15) / 16);
+    if (kind != VideoKind::Mp4 || macroblocks <= MaxMacroblocks)
+        return std::nullopt;
+    return QString("A %1 x %2 H.264 video is above the largest H.264 level (%3 blocks of 16 x 16 "
+                   "pixels, about 5968 x 5968); many players will not play it.")
+        .arg(videoSize.width())
+        .arg(videoSize.height())
+        .arg(MaxMacroblocks);
 }
 
 VideoError::VideoError(const QString& message)
@@ -236,9 +276,7 @@ VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, i
     const Encoding encoding = EncodingFor(kind);
     m_state->kind = kind;
     m_state->frameSize = frameSize;
-    m_state->videoSize = frameSize;
-    if (encoding.pixelFormat == AV_PIX_FMT_YUV420P)
-        m_state->videoSize = QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
+    m_state->videoSize = VideoSizeFor(kind, frameSize);
     m_state->open(encoding, path, framesPerSecond);
 }
 

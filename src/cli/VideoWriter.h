@@ -22,6 +22,17 @@ std::optional<VideoKind> VideoKindForPath(const QString& path);
 // "MP4 (H.264)" and the like, for messages.
 QString VideoKindName(VideoKind kind);
 
+// The picture size in a video of this kind: H.264 and VP9 in 4:2:0 need even
+// sides, so an odd frame gets its last row and column repeated.
+QSize VideoSizeFor(VideoKind kind, QSize frameSize);
+
+// Why a video of this kind cannot hold frames of this size; none when it can.
+std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
+
+// Why a video of this kind with frames of this size may not play; none when
+// nothing speaks against it.
+std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize);
+
 class VideoError : public std::runtime_error
 {
 public:
@@ -43,8 +54,7 @@ public:
     VideoWriter(const VideoWriter&) = delete;
     VideoWriter& operator=(const VideoWriter&) = delete;
 
-    // The size in the video: H.264 and VP9 in 4:2:0 need even sides, so an
-    // odd frame gets its last row and column repeated.
+    // The size in the video (VideoSizeFor).
     QSize videoSize() const;
 
     // Appends one frame of frameSize, shown for one frame time.

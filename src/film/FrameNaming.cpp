@@ -6,7 +6,7 @@ namespace Film {
 
 using Platform::Format;
 
-double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int32_t k)
+double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int64_t k)
 {
     return ((eMax - eMin) * k) / steps + eMin;
 }

@@ -8,7 +8,7 @@
 namespace Film {
 
 // ((eMax - eMin) * k) / steps + eMin, in exactly this order.
-double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int32_t k);
+double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int64_t k);
 
 // The exponent a frame is rendered with: exactly 1 has no picture and is
 // replaced by a neighbour that names the same file.

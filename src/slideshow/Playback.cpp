@@ -7,12 +7,14 @@ namespace SlideShow {
 
 Position Advance(std::int32_t frame, std::int32_t direction, std::int32_t steps)
 {
-    Position next{frame + direction, direction, false};
-    if (next.frame > steps)
-        next = {steps - 1, -1, true};
-    if (next.frame < 0)
-        next = {1, 1, true};
-    return next;
+    // In 64 bits: the last frame of the longest film is the largest 32-bit
+    // number.
+    const std::int64_t moved = std::int64_t(frame) + direction;
+    if (moved > steps)
+        return {steps - 1, -1, true};
+    if (moved < 0)
+        return {1, 1, true};
+    return {std::int32_t(moved), direction, false};
 }
 
 std::optional<std::int32_t> FrameTimeFromAnswer(const QString& answer)

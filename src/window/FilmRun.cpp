@@ -5,11 +5,12 @@
 #include "platform/Events.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
+#include "platform/StagedFile.h"
 #include "window/Attempt.h"
 
 using namespace Platform;
 
-double frmPowerReels::FrameExponent(std::int32_t k) const
+double frmPowerReels::FrameExponent(std::int64_t k) const
 {
     return Film::FrameExponent(eMin, eMax, Steps, k);
 }
@@ -27,9 +28,12 @@ void frmPowerReels::cmdBegin_Click()
 
     const QString strFolder = FrameFolderPath();
     Attempt([&] { MkDir(strFolder); });
-    const std::int32_t frames = Steps;
-    std::int32_t unsaved = 0;
-    for (std::int32_t k = 0; k <= frames; ++k) {
+    ClearAbandonedStaging(strFolder);
+    // Counted in 64 bits: the last frame of the longest film is the largest
+    // 32-bit number.
+    const std::int64_t frames = Steps;
+    std::int64_t unsaved = 0;
+    for (std::int64_t k = 0; k <= frames; ++k) {
         const double e = Film::RenderedExponent(FrameExponent(k));
         setCaption(Film::FrameCaption(e, " (Calculating)"));
         RenderFrame(e);
@@ -45,7 +49,7 @@ void frmPowerReels::cmdBegin_Click()
     if (unsaved > 0)
         warn(QString("%1 of the film's %2 frames could not be saved in the folder \"%3\".")
                  .arg(unsaved)
-                 .arg(qint64(frames) + 1)
+                 .arg(frames + 1)
                  .arg(strFolder));
 }
 

@@ -74,7 +74,7 @@ public:
     void RenderFrame(double e);
 
     // The film's names, from the window's variables and the palette list.
-    double FrameExponent(std::int32_t k) const;
+    double FrameExponent(std::int64_t k) const;
     QString FrameFolderPath() const;
 
     // Hides the inputs and makes the client area Pixels x Pixels pixels,

@@ -1,7 +1,9 @@
 #include "cli/CommandLine.h"
 #include "cli/ExportArguments.h"
+#include "cli/Interrupt.h"
 #include "cli/RenderArguments.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace Cli;
@@ -168,7 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    "--pingpong --hold 10 --fps 30 film --out b.webm", "film",
                                    "b.webm", VideoKind::WebM, 30, true, 10},
                     AcceptedExport{"EndingInAnyCase", "film --out=C.GIF --fps=100", "film", "C.GIF",
-                                   VideoKind::Gif, 100, false, 1}),
+                                   VideoKind::Gif, 100, false, 1},
+                    AcceptedExport{"FolderNamedLikeAnOption", "--out a.gif -- --pingpong",
+                                   "--pingpong", "a.gif", VideoKind::Gif, 24, false, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ExportArgumentsRefused : public testing::TestWithParam<RefusedArguments>
@@ -206,5 +210,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"FlagWithValue", "film --out a.mp4 --pingpong=yes",
                          "--pingpong takes no value."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A second Ctrl-C must reach the handler as well, or it kills the program
+// before it has cleaned up after the first.
+TEST(CliInterrupt, EverySignalIsCaught)
+{
+    const std::atomic<int>& stop = CatchInterrupts();
+    for (const int signal : {SIGINT, SIGINT, SIGTERM}) {
+        std::raise(signal);
+        EXPECT_EQ(stop.load(), signal);
+    }
+}
 
 } // namespace

@@ -191,6 +191,9 @@ TEST(CliExport, MissingFramesAreReportedAndLeftOut)
     ASSERT_TRUE(QDir().mkpath(film));
     for (const char* name : {"002.000", "002.250", "002.750", "003.000"})
         ASSERT_TRUE(QFile::copy(FramePath(TestFilms().even, name), FramePath(film, name)));
+    // Its header intact, its pixels cut short.
+    QFile cut(FramePath(film, "002.750"));
+    ASSERT_TRUE(cut.resize(cut.size() - 1000));
 
     const CliResult result = RunCli({"export", film, "--out", "film.mp4"}, work.path());
 
@@ -198,7 +201,28 @@ TEST(CliExport, MissingFramesAreReportedAndLeftOut)
     EXPECT_TRUE(result.err.contains(
         "Frame 2 (e=2.500) is missing (PowerReels-002.500.bmp); it is left out."))
         << result.err.toStdString();
-    EXPECT_EQ(ProbeVideo(work.path() + "/film.mp4").frames, 4);
+    EXPECT_TRUE(result.err.contains("Frame 3 (e=2.750) is not a whole 104 x 104 bitmap"))
+        << result.err.toStdString();
+    EXPECT_EQ(ProbeVideo(work.path() + "/film.mp4").frames, 3);
+}
+
+// Frames larger than the image reader's default limit are read, and "."
+// names the film folder it stands for.
+TEST(CliExport, ExportsLargeFramesOfTheCurrentFolder)
+{
+    QTemporaryDir work;
+    const QString film = work.path() + "/eMin=2 eMax=3 Steps=1 Pixels=5800 Grey";
+    ASSERT_TRUE(QDir().mkpath(film));
+    QImage frame(5800, 5800, QImage::Format_RGB32);
+    frame.fill(qRgb(20, 40, 60));
+    Platform::SavePicture(frame, FramePath(film, "003.000"));
+
+    const CliResult result = RunCli({"export", "--out", "../film.gif", "--", "."}, film);
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const VideoFacts facts = ProbeVideo(work.path() + "/film.gif");
+    EXPECT_EQ(facts.frames, 1);
+    EXPECT_EQ(facts.width, 5800);
 }
 
 // A film rendered under a decimal comma is found under a decimal point.
@@ -222,10 +246,23 @@ TEST(CliExport, ReadsAFilmMadeUnderADecimalComma)
     EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 3);
 }
 
-// Ctrl-C in the middle of a long video leaves neither the video nor its
-// temporary file.
-TEST(CliExport, StoppedExportLeavesNoVideo)
+struct StopCase
 {
+    const char* name;
+    std::vector<int> sent;
+    int exitCode; // -1: killed
+};
+
+class StoppedExportTest : public testing::TestWithParam<StopCase>
+{
+};
+
+// An export stopped in the middle of a long video leaves neither the video
+// nor its temporary file: at once when it may clean up, and at the next
+// export into the folder when it was killed.
+TEST_P(StoppedExportTest, LeavesNoVideo)
+{
+    const StopCase& c = GetParam();
     QTemporaryDir out;
     QProcess process;
     process.setWorkingDirectory(out.path());
@@ -238,16 +275,29 @@ TEST(CliExport, StoppedExportLeavesNoVideo)
     while (!err.contains("Encoding") && process.waitForReadyRead(30000))
         err += process.readAllStandardError();
     ASSERT_TRUE(err.contains("Encoding")) << err.toStdString();
-    ::kill(pid_t(process.processId()), SIGINT);
+    for (const int signal : c.sent)
+        ::kill(pid_t(process.processId()), signal);
     ASSERT_TRUE(process.waitForFinished(30000));
     err += process.readAllStandardError();
 
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 130);
-    EXPECT_TRUE(err.contains("Stopped; no video was written.")) << err.toStdString();
-    EXPECT_EQ(Leftovers(out.path(), "film.mp4"), QStringList());
+    if (c.exitCode < 0) {
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        ASSERT_EQ(RunCli({"export", TestFilms().even, "--out", "other.gif"}, out.path()).exitCode,
+                  0);
+        EXPECT_EQ(Leftovers(out.path(), "other.gif"), QStringList());
+    } else {
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), c.exitCode);
+        EXPECT_TRUE(err.contains("Stopped; no video was written.")) << err.toStdString();
+        EXPECT_EQ(Leftovers(out.path(), "film.mp4"), QStringList());
+    }
     EXPECT_FALSE(QFile::exists(out.path() + "/film.mp4"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cli, StoppedExportTest,
+                         testing::Values(StopCase{"CtrlC", {SIGINT}, 130},
+                                         StopCase{"Killed", {SIGKILL}, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FailedExport
 {
@@ -261,14 +311,20 @@ class FailedExportTest : public testing::TestWithParam<FailedExport>
 {
 };
 
+// Empty, in the order a folder lists them.
+const QStringList FailedExportFolders = {"eMin=1 eMax=10000000 Steps=2147483647 Pixels=104 Rainbow",
+                                         "eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow",
+                                         "eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow",
+                                         "holiday pictures"};
+
 // A failed export leaves an older video of the name untouched and no
 // temporary file behind.
 TEST_P(FailedExportTest, LeavesTheOldVideo)
 {
     const FailedExport& c = GetParam();
     QTemporaryDir work;
-    ASSERT_TRUE(QDir(work.path()).mkpath("eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow"));
-    ASSERT_TRUE(QDir(work.path()).mkpath("holiday pictures"));
+    for (const QString& folder : FailedExportFolders)
+        ASSERT_TRUE(QDir(work.path()).mkpath(folder));
     QFile old(work.path() + "/film.mp4");
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("the previous video");
@@ -282,8 +338,7 @@ TEST_P(FailedExportTest, LeavesTheOldVideo)
     EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("the previous video"));
-    EXPECT_EQ(Leftovers(work.path(), "film.mp4"),
-              (QStringList{"eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow", "holiday pictures"}));
+    EXPECT_EQ(Leftovers(work.path(), "film.mp4"), FailedExportFolders);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -293,6 +348,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {"eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow", "--out", "film.mp4"},
                      1,
                      "No frame of the film is in"},
+        // Memory and time follow the files, not the film's length.
+        FailedExport{
+            "NoFramesOfTheLongestFilm",
+            {"eMin=1 eMax=10000000 Steps=2147483647 Pixels=104 Rainbow", "--out", "film.mp4"},
+            1,
+            "2147483628 more frames are missing"},
+        FailedExport{"FramesTooLargeForTheEncoders",
+                     {"eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow", "--out", "film.mp4"},
+                     1,
+                     "FFmpeg's encoders take pictures of at most 16254 x 16254 pixels"},
         FailedExport{"NotAFilmFolder",
                      {"holiday pictures", "--out", "film.mp4"},
                      2,

@@ -142,14 +142,15 @@ TEST_P(FrameListTest, FindsTheFramesOfEitherSetting)
         }
     }
     const NumberSettings user(userComma ? Comma : Point);
-    const FilmFrames frames = ListFilmFrames(folder.path(), film);
+    const std::atomic<int> running{0};
+    const FilmFrames frames = ListFilmFrames(folder.path(), film, running);
 
-    std::vector<std::int32_t> present;
+    std::vector<std::int64_t> present;
     for (const FilmFrame& frame : frames.present) {
         present.push_back(frame.k);
         EXPECT_TRUE(QFileInfo(frame.path).isFile());
     }
-    EXPECT_EQ(present, (std::vector<std::int32_t>{0, 1, 2, 4}));
+    EXPECT_EQ(present, (std::vector<std::int64_t>{0, 1, 2, 4}));
     ASSERT_EQ(frames.missing.size(), 1u);
     EXPECT_EQ(frames.missing[0].k, 3);
     EXPECT_EQ(frames.missing[0].e, 2.75);

@@ -93,6 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {"--emin", "2", "--emax", "3", "--steps", "99999999999", "--pixels", "104"},
                       2,
                       "Redo From Start."},
+        RefusedRender{"NamesTooLongForFiles",
+                      {"--emin", "1e300", "--emax", "2e300", "--steps", "1", "--pixels", "104"},
+                      2,
+                      "longer than the 255 characters a file name may have"},
         RefusedRender{"FramesBeyondTheFilm", Film104({"--frames", "2-5"}), 2,
                       "--frames wants A-B with 0 <= A <= B <= 4"},
         RefusedRender{"MissingParent", Film104({"--dir", "no such folder"}), 1,
@@ -153,7 +157,8 @@ TEST(CliRender, AFrameThatCannotBeWrittenIsReportedAndFailsTheRun)
     const CliResult result = RunCli(RenderArguments("2", "3", 4, 104, "Rainbow", "."), work.path());
 
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.err.contains("Frame 2 could not be written")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Frame 2 (e=2.500) could not be written"))
+        << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("1 of the 5 frames are missing")) << result.err.toStdString();
     EXPECT_EQ(FolderFiles(folder).size(), 4);
     EXPECT_TRUE(result.err.contains("frame 5 of 5 (e=3.000) saved as PowerReels-003.000.bmp"));
@@ -213,6 +218,52 @@ TEST(CliRender, DrawsAProgressBarOnATerminal)
     EXPECT_FALSE(screen.contains("saved as")) << screen.toStdString();
     EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
 }
+
+struct LongFilmCase
+{
+    const char* name;
+    const char* frames;
+    const char* start;      // the first line
+    const char* firstFrame; // its line
+};
+
+class LongFilmTest : public testing::TestWithParam<LongFilmCase>
+{
+};
+
+// The longest film counts its frames past 32 bits: it ends after its last
+// frame and tells its true length.
+TEST_P(LongFilmTest, CountsEveryFrame)
+{
+    const LongFilmCase& c = GetParam();
+    QTemporaryDir work;
+    QProcess process;
+    process.setWorkingDirectory(work.path());
+    process.setReadChannel(QProcess::StandardError);
+    process.start(POWERREELS_CLI, {"render", "--emin", "1", "--emax", "1e7", "--steps",
+                                   "2147483647", "--pixels", "104", "--frames", c.frames});
+    QByteArray err;
+    while (!err.contains("saved as") && process.waitForReadyRead(30000))
+        err += process.readAllStandardError();
+    // A pid of 0 would signal this test's own group.
+    if (const qint64 pid = process.processId(); pid > 0)
+        ::kill(pid_t(pid), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    err += process.readAllStandardError();
+
+    EXPECT_TRUE(err.startsWith(c.start)) << err.toStdString();
+    EXPECT_TRUE(err.contains(c.firstFrame)) << err.toStdString();
+    EXPECT_FALSE(err.contains("frame 2 of 1 ")) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, LongFilmTest,
+    testing::Values(
+        LongFilmCase{"LastFrameOnly", "2147483647", "Rendering 1 frame into",
+                     "frame 1 of 1 (e=10000000.000) saved as PowerReels-10000000.000.bmp"},
+        LongFilmCase{"WholeFilm", "0-2147483647", "Rendering 2147483648 frames into",
+                     "frame 1 of 2147483648 (e=1.000) saved as PowerReels-001.000.bmp"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct StopCase
 {

@@ -1,6 +1,7 @@
 #include "slideshow/Playback.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -33,6 +34,15 @@ TEST(Advance, OneStepHoldsEveryFrameButTheFirst)
         {0, false}, {1, true}, {0, true}, {1, true}, {0, true},
     };
     EXPECT_EQ(Play(1, 5), expected);
+}
+
+TEST(Advance, TheLongestFilmTurnsAtItsLastFrame)
+{
+    const std::int32_t last = std::numeric_limits<std::int32_t>::max();
+    const SlideShow::Position p = SlideShow::Advance(last, 1, last);
+    EXPECT_EQ(p.frame, last - 1);
+    EXPECT_EQ(p.direction, -1);
+    EXPECT_TRUE(p.turned);
 }
 
 TEST(Advance, ReversedDirectionGoesBackFromTheNamedFrame)

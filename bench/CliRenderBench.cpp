@@ -1,37 +1,83 @@
 #include "cli/FilmRender.h"
+#include "film/FrameNaming.h"
+#include "film/FrameRenderer.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <thread>
 
 namespace {
 
-// The command line's whole render of a film, saving included, into a fresh
-// folder per run. Arguments: frames, worker threads (0: one per core).
-void CliRender(benchmark::State& state)
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
 {
-    const int frames = int(state.range(0));
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+Cli::RenderOptions Film(int frames, int threads)
+{
     Cli::RenderOptions options;
     options.eMin = 2;
     options.eMax = 3;
     options.steps = frames - 1;
     options.pixels = 512;
     options.lastFrame = options.steps;
-    options.threads = int(state.range(1));
+    options.threads = threads;
+    return options;
+}
+
+// The film's frames rendered one after the other, nothing written: what the
+// film would take if no core ever waited between frames.
+double FramesSeconds(const Cli::RenderOptions& options, Film::MathPath path, int threads)
+{
+    double seconds = 0;
+    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
+        Film::FrameRequest request;
+        request.e = Film::RenderedExponent(
+            Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
+        request.pixels = options.pixels;
+        request.paletteIndex = options.paletteIndex;
+        request.threads = threads;
+        request.path = path;
+        const Clock::time_point start = Clock::now();
+        benchmark::DoNotOptimize(Film::RenderFrameColors(request));
+        seconds += SecondsSince(start);
+    }
+    return seconds;
+}
+
+// The command line's whole render of a film, saving included, into a fresh
+// folder per run, against the same frames rendered alone. Arguments: frames,
+// worker threads (0: one per core).
+void CliRender(benchmark::State& state)
+{
+    const int frames = int(state.range(0));
+    const Cli::RenderOptions film = Film(frames, int(state.range(1)));
     const auto observer = Cli::MakeQuietProgress();
     const std::atomic<int> stop{0};
+    double filmSeconds = 0;
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir parent;
+        Cli::RenderOptions options = film;
         options.parent = parent.path();
         state.ResumeTiming();
+        const Clock::time_point start = Clock::now();
         if (Cli::RenderFilm(options, *observer, stop) != 0)
             state.SkipWithError("the render failed");
+        filmSeconds += SecondsSince(start);
     }
+    const double framesSeconds =
+        FramesSeconds(film, Film::MathPath::Fast, film.threads) * double(state.iterations());
     state.counters["frames/s"] = benchmark::Counter(double(frames) * double(state.iterations()),
                                                     benchmark::Counter::kIsRate);
+    // 1 when the film is as fast as its frames.
+    state.counters["throughput"] = framesSeconds / filmSeconds;
 }
 
 // A 100-frame 512 x 512 film takes seconds, so one run of each is enough;
@@ -48,5 +94,30 @@ BENCHMARK(CliRender)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// The program itself, start-up and writing included, rendering a short film
+// on every core, against the same frames on one thread with the C library's
+// functions.
+void CliProcess(benchmark::State& state)
+{
+    const Cli::RenderOptions film = Film(6, 0);
+    double processSeconds = 0;
+    for (auto _ : state) {
+        QTemporaryDir parent;
+        QProcess process;
+        process.setWorkingDirectory(parent.path());
+        const Clock::time_point start = Clock::now();
+        process.start(POWERREELS_CLI,
+                      {"render", "--emin", "2", "--emax", "3", "--steps", "5", "--pixels", "512"});
+        if (!process.waitForFinished(600000) || process.exitCode() != 0)
+            state.SkipWithError("the render failed");
+        processSeconds += SecondsSince(start);
+    }
+    const double referenceSeconds =
+        FramesSeconds(film, Film::MathPath::Reference, 1) * double(state.iterations());
+    state.counters["x reference"] = referenceSeconds / processSeconds;
+}
+
+BENCHMARK(CliProcess)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -49,7 +49,8 @@ std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParamete
     ReportMissing(frames, console);
     std::vector<FilmFrame> usable;
     for (const FilmFrame& frame : frames.present) {
-        if (Platform::WholeBitmapSize(frame.path) == QSize(film.pixels, film.pixels)) {
+        const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(frame.path);
+        if (shape && shape->size == QSize(film.pixels, film.pixels)) {
             usable.push_back(frame);
         } else {
             console.problem(QString("%1 is not a whole %2 x %2 bitmap (%3); it is left out.")

@@ -1,6 +1,7 @@
 #include "cli/FilmRender.h"
 
 #include "cli/ExitCodes.h"
+#include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
 #include "film/FrameRenderer.h"
 #include "film/PaletteNames.h"
@@ -12,6 +13,10 @@
 #include "platform/StagedFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace Cli {
 
@@ -44,19 +49,108 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     return folder;
 }
 
-// Renders one frame column by column; false when stopped before its end.
-bool RenderFrame(const Film::FrameRequest& request, QImage& image, RenderObserver& observer,
-                 const std::atomic<int>& stop)
+double FrameExponent(const RenderOptions& options, std::int64_t k)
 {
-    Film::FrameRender render(request);
-    for (int x = 0; x < request.pixels; ++x) {
-        if (stop.load() != 0) {
-            render.abort();
-            return false;
+    return Film::FrameExponent(options.eMin, options.eMax, options.steps, k);
+}
+
+QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
+{
+    return Film::FrameFilePath(folder, Film::RenderedExponent(FrameExponent(options, k)));
+}
+
+// A frame a killed or failed render wrote is whole or absent; what stands
+// under its name may still be something else.
+bool IsWholeFrame(const QString& path, int pixels)
+{
+    const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(path);
+    return !QFileInfo(path).isSymLink() && shape &&
+           *shape == Platform::BitmapShape{QSize(pixels, pixels), 24};
+}
+
+// The frames of the range that are on disk whole, in order; none when the
+// stop came first.
+std::optional<std::vector<std::int64_t>>
+KeptFrames(const QString& folder, const RenderOptions& options, const std::atomic<int>& stop)
+{
+    std::vector<std::int64_t> kept;
+    for (std::int64_t k = options.firstFrame; options.resume && k <= options.lastFrame; ++k) {
+        if (stop.load() != 0)
+            return std::nullopt;
+        if (IsWholeFrame(FramePath(folder, options, k), options.pixels))
+            kept.push_back(k);
+    }
+    return kept;
+}
+
+// The frames to render in order, each with its render started ahead of time
+// so that the cores go on to the next frame while one ends.
+class FrameQueue
+{
+public:
+    FrameQueue(const RenderOptions& options, std::vector<std::int64_t> kept)
+        : m_options(options), m_kept(std::move(kept)), m_next(options.firstFrame)
+    {
+        m_request.pixels = options.pixels;
+        m_request.paletteIndex = options.paletteIndex;
+        m_request.threads = options.threads;
+        skipKept();
+    }
+
+    bool empty() const { return m_next > m_options.lastFrame; }
+
+    // Starts the next frame's render unless it has started.
+    void prepare()
+    {
+        if (!m_prepared && !empty()) {
+            m_request.e = Film::RenderedExponent(FrameExponent(m_options, m_next));
+            m_prepared = std::make_unique<Film::FrameRender>(m_request);
         }
+    }
+
+    // The next frame's index and render.
+    std::pair<std::int64_t, std::unique_ptr<Film::FrameRender>> take()
+    {
+        prepare();
+        const std::int64_t k = m_next++;
+        skipKept();
+        return {k, std::move(m_prepared)};
+    }
+
+private:
+    void skipKept()
+    {
+        while (m_keptAt < m_kept.size() && m_kept[m_keptAt] < m_next)
+            ++m_keptAt;
+        while (m_keptAt < m_kept.size() && m_kept[m_keptAt] == m_next) {
+            ++m_next;
+            ++m_keptAt;
+        }
+    }
+
+    const RenderOptions& m_options;
+    const std::vector<std::int64_t> m_kept;
+    std::size_t m_keptAt = 0;
+    std::int64_t m_next;
+    Film::FrameRequest m_request;
+    std::unique_ptr<Film::FrameRender> m_prepared;
+};
+
+// Takes the frame's columns from left to right into image; starts the next
+// frame once every column of this one has gone to a worker. False when
+// stopped before its end.
+bool CollectFrame(Film::FrameRender& render, QImage& image, FrameQueue& queue, FrameWriter& writer,
+                  RenderObserver& observer, const std::atomic<int>& stop)
+{
+    for (int x = 0; x < render.pixels(); ++x) {
+        if (stop.load() != 0)
+            return false;
         render.waitForColumn(x);
         Platform::PutPackedColumn(image, x, render.column(x));
-        observer.columnsFinished(x + 1, request.pixels);
+        observer.columnsFinished(x + 1, render.pixels());
+        if (render.allColumnsHandedOut())
+            queue.prepare();
+        writer.report(false);
     }
     return true;
 }
@@ -68,55 +162,51 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     const QString folder = MakeFilmFolder(options, observer);
     if (folder.isEmpty())
         return ExitFailure;
+    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder, options, stop);
+    if (!kept) {
+        observer.problem("Stopped before any frame was rendered.");
+        return ExitForSignal(stop.load());
+    }
 
     // Counted in 64 bits: the last frame of the longest film is the largest
     // 32-bit number.
-    const std::int64_t frameCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
-    observer.filmStarted(folder, frameCount);
-    Film::FrameRequest request;
-    request.pixels = options.pixels;
-    request.paletteIndex = options.paletteIndex;
-    request.threads = options.threads;
-    QImage image(options.pixels, options.pixels, QImage::Format_RGB32);
-    std::int64_t unsaved = 0;
-    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        const double e = Film::RenderedExponent(
-            Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
-        observer.frameStarted(k - options.firstFrame + 1, e);
-        request.e = e;
-        if (!RenderFrame(request, image, observer, stop)) {
+    const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
+    observer.filmStarted(folder, rangeCount - std::int64_t(kept->size()),
+                         std::int64_t(kept->size()));
+    FrameQueue queue(options, std::move(*kept));
+    FrameWriter writer(observer);
+    for (std::int64_t position = 1; !queue.empty(); ++position) {
+        auto [k, render] = queue.take();
+        FrameOfRender frame{k, position, FrameExponent(options, k), FramePath(folder, options, k),
+                            std::chrono::steady_clock::now()};
+        frame.e = Film::RenderedExponent(frame.e);
+        observer.frameStarted(position, frame.e);
+        QImage image = Platform::NewPicture(options.pixels, options.pixels);
+        if (!CollectFrame(*render, image, queue, writer, observer, stop)) {
+            writer.report(true);
             observer.filmEnded();
             observer.problem(QString("Stopped: frame %1 (e=%2) was abandoned.")
                                  .arg(k)
-                                 .arg(Platform::Format(e, u"0.000")));
+                                 .arg(Platform::Format(frame.e, u"0.000")));
             return ExitForSignal(stop.load());
         }
-        const QString path = Film::FrameFilePath(folder, e);
-        try {
-            Platform::SavePicture(image, path);
-            observer.frameSaved(path);
-        } catch (const Platform::RuntimeError&) {
-            ++unsaved;
-            observer.problem(QString("Frame %1 (e=%2) could not be written to \"%3\".")
-                                 .arg(k)
-                                 .arg(Platform::Format(e, u"0.000"), path));
-        }
+        writer.write(std::move(image), frame);
     }
+    writer.report(true);
     observer.filmEnded();
 
     std::int64_t missing = 0;
     for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        const double e = Film::FrameExponent(options.eMin, options.eMax, options.steps, k);
-        if (!QFileInfo(Film::FrameFilePath(folder, e)).isFile())
+        if (!QFileInfo(FramePath(folder, options, k)).isFile())
             ++missing;
     }
     if (missing > 0)
         observer.problem(QString("%1 of the %2 frames are missing in \"%3\".")
                              .arg(missing)
-                             .arg(frameCount)
+                             .arg(rangeCount)
                              .arg(folder));
     // A frame that failed to save may have left an older file of its name.
-    return missing > 0 || unsaved > 0 ? ExitFailure : ExitSuccess;
+    return missing > 0 || writer.failures() > 0 ? ExitFailure : ExitSuccess;
 }
 
 } // namespace Cli

@@ -79,7 +79,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     const ScannedArguments scanned = ScanArguments(
         arguments,
         {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads"},
-        {});
+        {"--resume"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
@@ -108,6 +108,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         ReadFrameRange(scanned.values["--frames"], options);
     if (scanned.values.contains("--threads"))
         options.threads = ReadCount(scanned.values["--threads"], 1, MaxThreads, "--threads");
+    options.resume = scanned.flags.contains("--resume");
     if (scanned.values.contains("--dir"))
         options.parent = scanned.values["--dir"];
     if (options.parent.isEmpty())

@@ -19,6 +19,8 @@ struct RenderOptions : FilmParameters
     std::int32_t firstFrame = 0;
     std::int32_t lastFrame = 0;
     int threads = 0; // 0: one per core
+    // Frames already on disk whole are kept, not rendered again.
+    bool resume = false;
 };
 
 // Reads the arguments after "render". The four numbers get the window's

@@ -16,30 +16,30 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-QString FrameText(const ProgressState& state)
+QString FrameText(std::int64_t position, std::int64_t frameCount, double e)
 {
     return QString("frame %1 of %2 (e=%3)")
-        .arg(state.position)
-        .arg(state.frameCount)
-        .arg(Platform::Format(state.e, u"0.000"));
+        .arg(position)
+        .arg(frameCount)
+        .arg(Platform::Format(e, u"0.000"));
 }
 
 // Shared bookkeeping of the two visible forms.
 class ProgressBase : public RenderObserver
 {
 public:
-    void filmStarted(const QString& folder, std::int64_t frameCount) override
+    void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept) override
     {
         m_start = Clock::now();
         m_state.frameCount = frameCount;
-        note(QString("Rendering %1 frame%2 into \"%3\".")
+        note(QString("Rendering %1 frame%2 into \"%3\"%4.")
                  .arg(frameCount)
                  .arg(frameCount == 1 ? "" : "s")
-                 .arg(folder));
+                 .arg(folder)
+                 .arg(kept > 0 ? QString(" (%1 kept from before)").arg(kept) : QString()));
     }
     void frameStarted(std::int64_t position, double e) override
     {
-        m_frameStart = Clock::now();
         m_state.position = position;
         m_state.e = e;
         m_state.columns = 0;
@@ -56,11 +56,9 @@ protected:
         m_state.elapsedSeconds = SecondsSince(m_start);
         return m_state;
     }
-    double frameSeconds() const { return SecondsSince(m_frameStart); }
 
 private:
     Clock::time_point m_start = Clock::now();
-    Clock::time_point m_frameStart = Clock::now();
     ProgressState m_state;
 };
 
@@ -69,11 +67,11 @@ class LineProgress : public ProgressBase
 public:
     void note(const QString& text) override { m_console.note(text); }
     void problem(const QString& text) override { m_console.problem(text); }
-    void frameSaved(const QString& path) override
+    void frameSaved(std::int64_t position, double e, const QString& path, double seconds) override
     {
         note(QString("%1 saved as %2 in %3 s")
-                 .arg(FrameText(current()), QFileInfo(path).fileName(),
-                      QString::number(frameSeconds(), 'f', 1)));
+                 .arg(FrameText(position, current().frameCount, e), QFileInfo(path).fileName(),
+                      QString::number(seconds, 'f', 1)));
     }
     void filmEnded() override {}
 
@@ -106,7 +104,7 @@ public:
         if (Clock::now() - m_lastDraw >= std::chrono::milliseconds(100) || columns == pixels)
             draw();
     }
-    void frameSaved(const QString&) override {}
+    void frameSaved(std::int64_t, double, const QString&, double) override {}
     void filmEnded() override
     {
         if (m_drawn)
@@ -138,10 +136,10 @@ class QuietProgress : public RenderObserver
 public:
     void note(const QString&) override {}
     void problem(const QString& text) override { m_console.problem(text); }
-    void filmStarted(const QString&, std::int64_t) override {}
+    void filmStarted(const QString&, std::int64_t, std::int64_t) override {}
     void frameStarted(std::int64_t, double) override {}
     void columnsFinished(int, int) override {}
-    void frameSaved(const QString&) override {}
+    void frameSaved(std::int64_t, double, const QString&, double) override {}
     void filmEnded() override {}
 
 private:
@@ -183,7 +181,8 @@ QString ProgressBarText(const ProgressState& state, int barWidth)
     const int filled = int(std::floor(frame * barWidth));
     const std::optional<double> left = SecondsLeft(state);
     return QString("%1 [%2%3] %4%  elapsed %5  left %6")
-        .arg(FrameText(state), QString(filled, u'#'), QString(barWidth - filled, u'-'))
+        .arg(FrameText(state.position, state.frameCount, state.e), QString(filled, u'#'),
+             QString(barWidth - filled, u'-'))
         .arg(int(std::floor(frame * 100)), 3)
         .arg(FormatDuration(state.elapsedSeconds), left ? FormatDuration(*left) : "-:--");
 }

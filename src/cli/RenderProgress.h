@@ -14,11 +14,14 @@ namespace Cli {
 class RenderObserver : public Console
 {
 public:
-    virtual void filmStarted(const QString& folder, std::int64_t frameCount) = 0;
+    // kept: frames of the range already on disk, left as they are.
+    virtual void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept) = 0;
     // position counts the frames of this render from 1.
     virtual void frameStarted(std::int64_t position, double e) = 0;
     virtual void columnsFinished(int columns, int pixels) = 0;
-    virtual void frameSaved(const QString& path) = 0;
+    // Frames are saved while the next one renders: the saved one is named.
+    virtual void frameSaved(std::int64_t position, double e, const QString& path,
+                            double seconds) = 0;
     virtual void filmEnded() = 0;
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 const char* const Usage = R"(Usage:
   powerreels-cli render --emin E --emax E --steps N --pixels N [--palette NAME]
-                        [--dir PARENT] [--frames A-B] [--threads N]
+                        [--dir PARENT] [--frames A-B] [--threads N] [--resume]
   powerreels-cli export FOLDER --out FILE.mp4|FILE.webm|FILE.gif
                         [--fps 24] [--pingpong] [--hold N]
 
@@ -26,6 +26,7 @@ render  renders the film into PARENT/"eMin=E eMax=E Steps=N Pixels=N NAME",
         --dir      an existing folder (default: the current folder)
         --frames   only frames A to B of the film's 0 to Steps
         --threads  worker threads (default: one per core)
+        --resume   keep the frames already on disk whole, render the rest
 export  encodes a film folder's frames as a video, its type by the ending.
         --fps       frames per second (default 24)
         --pingpong  forward then back, for a seamless loop

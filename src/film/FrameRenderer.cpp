@@ -165,6 +165,11 @@ int FrameRender::pixels() const
     return m_state->pixels;
 }
 
+bool FrameRender::allColumnsHandedOut() const
+{
+    return m_state->nextColumn.load(std::memory_order_relaxed) >= m_state->pixels;
+}
+
 void FrameRender::abort()
 {
     m_state->aborted.store(true);

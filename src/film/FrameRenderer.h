@@ -60,6 +60,10 @@ public:
 
     int pixels() const;
 
+    // Whether every column has gone to a worker: the cores that find none
+    // left may start on the next frame.
+    bool allColumnsHandedOut() const;
+
     // Stops the workers after the columns they are on.
     void abort();
 

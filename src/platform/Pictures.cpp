@@ -19,7 +19,7 @@ constexpr int BitmapDotsPerMeter = 3780;
 // What the headers of a bitmap file promise.
 struct BitmapHeader
 {
-    QSize size;
+    BitmapShape shape;
     qint64 declaredFileSize = 0;
     qint64 pixelDataEnd = 0; // 0 when compressed: only the file size tells
 };
@@ -45,7 +45,7 @@ std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
     if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || bitsPerPixel == 0)
         return std::nullopt;
     BitmapHeader bitmap;
-    bitmap.size = QSize(int(width), int(height));
+    bitmap.shape = {QSize(int(width), int(height)), int(bitsPerPixel)};
     bitmap.declaredFileSize = number(2, 4);
     // Uncompressed rows (plain or with bit fields) fill whole 32-bit words.
     if (compression == 0 || compression == 3)
@@ -56,7 +56,7 @@ std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
 // A bitmap whose file lost its tail would be read with garbage in place of
 // the lost rows; one that promises more pixels than its file holds could
 // make the reader allocate gigabytes for nothing.
-std::optional<QSize> WholeBitmap(const QString& path, qint64* pixelBytes = nullptr)
+std::optional<BitmapShape> WholeBitmap(const QString& path, qint64* pixelBytes = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -66,7 +66,7 @@ std::optional<QSize> WholeBitmap(const QString& path, qint64* pixelBytes = nullp
         return std::nullopt;
     if (pixelBytes != nullptr)
         *pixelBytes = header->pixelDataEnd;
-    return header->size;
+    return header->shape;
 }
 
 // The image reader refuses pictures above a fixed size, which this program's
@@ -90,9 +90,13 @@ void SavePicture(const QImage& image, const QString& path)
         throw RuntimeError(ErrorKind::PathNotWritable, path);
     QImage picture = image.convertToFormat(QImage::Format_RGB32);
     // A bitmap records a resolution; a fixed one keeps the same frame the
-    // same bytes whatever screen, or none, it was drawn on.
-    picture.setDotsPerMeterX(BitmapDotsPerMeter);
-    picture.setDotsPerMeterY(BitmapDotsPerMeter);
+    // same bytes whatever screen, or none, it was drawn on. Setting it on a
+    // shared picture would copy it.
+    if (picture.dotsPerMeterX() != BitmapDotsPerMeter ||
+        picture.dotsPerMeterY() != BitmapDotsPerMeter) {
+        picture.setDotsPerMeterX(BitmapDotsPerMeter);
+        picture.setDotsPerMeterY(BitmapDotsPerMeter);
+    }
     QImageWriter writer(&file, "bmp");
     const bool written = writer.write(picture);
     file.close();
@@ -101,7 +105,15 @@ void SavePicture(const QImage& image, const QString& path)
     staged.commit();
 }
 
-std::optional<QSize> WholeBitmapSize(const QString& path)
+QImage NewPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(BitmapDotsPerMeter);
+    picture.setDotsPerMeterY(BitmapDotsPerMeter);
+    return picture;
+}
+
+std::optional<BitmapShape> WholeBitmapShape(const QString& path)
 {
     return WholeBitmap(path);
 }
@@ -112,8 +124,8 @@ QImage LoadPicture(const QString& path)
         throw RuntimeError(ErrorKind::FileNotFound, path);
     QImage image;
     qint64 pixelBytes = 0;
-    if (const std::optional<QSize> size = WholeBitmap(path, &pixelBytes)) {
-        AllowReading(*size, pixelBytes);
+    if (const std::optional<BitmapShape> shape = WholeBitmap(path, &pixelBytes)) {
+        AllowReading(shape->size, pixelBytes);
         QImageReader reader(path, "bmp");
         reader.setDecideFormatFromContent(false);
         image = reader.read();

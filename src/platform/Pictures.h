@@ -17,9 +17,19 @@ void SavePicture(const QImage& image, const QString& path);
 // whole, readable bitmap.
 QImage LoadPicture(const QString& path);
 
-// The size of a bitmap file that holds all the pixels its headers promise;
+// A picture to fill and save: SavePicture writes it without a copy.
+QImage NewPicture(int width, int height);
+
+struct BitmapShape
+{
+    QSize size;
+    int bitsPerPixel = 0;
+    bool operator==(const BitmapShape&) const = default;
+};
+
+// The shape of a bitmap file that holds all the pixels its headers promise;
 // none for anything else. Reads only the headers.
-std::optional<QSize> WholeBitmapSize(const QString& path);
+std::optional<BitmapShape> WholeBitmapShape(const QString& path);
 
 // The empty picture.
 QImage LoadPicture();

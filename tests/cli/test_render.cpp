@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "platform/Pictures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -218,6 +219,64 @@ TEST(CliRender, DrawsAProgressBarOnATerminal)
     EXPECT_FALSE(screen.contains("saved as")) << screen.toStdString();
     EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
 }
+
+struct ResumeCase
+{
+    const char* name;
+    // Damages frame 2 (e=2.500) of the rendered film.
+    std::function<void(const QString&)> damage;
+};
+
+class ResumeTest : public testing::TestWithParam<ResumeCase>
+{
+};
+
+// A resumed render keeps the whole frames untouched and renders the rest
+// into the same bytes as a render from the start.
+TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
+{
+    QTemporaryDir work;
+    const QStringList film = RenderArguments("2", "3", 4, 104, "Green", ".");
+    ASSERT_EQ(RunCli(film, work.path()).exitCode, 0);
+    const QMap<QString, QByteArray> whole = FolderFiles(work.path());
+    const QString folder = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Green";
+    const QDateTime old(QDate(2001, 1, 1), QTime(0, 0));
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QFile frame(folder + "/" + name);
+        ASSERT_TRUE(frame.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(frame.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QString damaged = folder + "/PowerReels-002.500.bmp";
+    GetParam().damage(damaged);
+
+    const CliResult result = RunCli(film + QStringList{"--resume"}, work.path());
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Rendering 1 frame into") &&
+                result.err.contains("(4 kept from before)"))
+        << result.err.toStdString();
+    EXPECT_EQ(FolderFiles(work.path()), whole);
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        EXPECT_EQ(QFileInfo(folder + "/" + name).lastModified() == old,
+                  folder + "/" + name != damaged)
+            << name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ResumeTest,
+    testing::Values(ResumeCase{"Missing", [](const QString& frame) { QFile::remove(frame); }},
+                    ResumeCase{"Truncated",
+                               [](const QString& frame) {
+                                   QFile file(frame);
+                                   file.resize(file.size() - 100);
+                               }},
+                    ResumeCase{"WrongSize",
+                               [](const QString& frame) {
+                                   QImage small(50, 50, QImage::Format_RGB32);
+                                   small.fill(0);
+                                   Platform::SavePicture(small, frame);
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct LongFilmCase
 {

@@ -59,8 +59,16 @@ class StartUp(ProgramCase):
         self.calculate(how, click=CMD_BEGIN)
         self.assert_film_folder(film_folder_name(2, 3, 1, 104, "Rainbow"), how)
 
-        changes = [("n", "Minimum e", "2.5", film_folder_name(2.5, 3, 1, 104, "Rainbow")),
-                   ("x", "Maximum e", "3.5", film_folder_name(2.5, 3.5, 1, 104, "Rainbow")),
+        # A click that gives a field the focus selects its whole text.
+        self.click_control(*TXT_STEPS)
+        self.type_text("3")
+        how = ("clicking into Steps, which holds 1, typing 3 and clicking Calculate (expected: "
+               "the click selects the whole 1, so that 3 replaces it)")
+        self.calculate(how, click=CMD_BEGIN)
+        self.assert_film_folder(film_folder_name(2, 3, 3, 104, "Rainbow"), how)
+
+        changes = [("n", "Minimum e", "2.5", film_folder_name(2.5, 3, 3, 104, "Rainbow")),
+                   ("x", "Maximum e", "3.5", film_folder_name(2.5, 3.5, 3, 104, "Rainbow")),
                    ("t", "Steps", "2", film_folder_name(2.5, 3.5, 2, 104, "Rainbow")),
                    ("p", "Pixels", "112", film_folder_name(2.5, 3.5, 2, 112, "Rainbow"))]
         for key, field, text, folder in changes:

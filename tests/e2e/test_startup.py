@@ -9,6 +9,14 @@ TXT_E_MAX = (75, 47, 120, 21)
 TXT_STEPS = (75, 73, 120, 21)
 TXT_PIXELS = (75, 99, 120, 21)
 CMD_BEGIN = (219, 47, 81, 21)
+# The input frame in the client area, and the divider inside it.
+FRA_POWERREELS = (8, 8, 318, 161)
+FRA_DIVIDE_LEFT = 206
+
+
+def pixel(client, x, y):
+    width, _, rgb = client
+    return rgb[(y * width + x) * 3:(y * width + x) * 3 + 3]
 
 
 class StartUp(ProgramCase):
@@ -17,6 +25,29 @@ class StartUp(ProgramCase):
         self.assert_idle_window("at start")
         self.screenshot("idle-window.png", with_frame=True)
         self.assertEqual(self.app.film_folders(), [], "at start a folder was created")
+        client = self.desktop.client_pixels(self.app.window)
+        self.assert_group_frame(client)
+
+    def assert_group_frame(self, client):
+        """The version caption stands in the input frame's top line, and the
+        divider starts below that line."""
+        background = pixel(client, 2, 2)
+        frame_left, frame_top = FRA_POWERREELS[:2]
+
+        def first_drawn_row(x):
+            return next((y for y in range(frame_top, frame_top + 40)
+                         if pixel(client, x, y) != background), None)
+
+        line = first_drawn_row(frame_left + 150)
+        self.assertIsNotNone(line, "the input frame's top line is missing")
+        gaps = [x for x in range(frame_left + 6, frame_left + 40)
+                if pixel(client, x, line) == background]
+        self.assertTrue(gaps, f"the input frame's top line (row {line}) runs unbroken where the "
+                        "caption v1.00 should interrupt it")
+        # Seen from the top, the divider's column shows the top line first.
+        divider = first_drawn_row(frame_left + FRA_DIVIDE_LEFT)
+        self.assertGreaterEqual(divider, line, f"the divider starts at row {divider}, above "
+                                f"the input frame's top line at row {line}")
 
     def test_tab_order(self):
         # From the start, where the focus is in Minimum e, TAB must visit

@@ -32,8 +32,9 @@ class PowerReels:
     """One copy of the program, started from a folder that is not its own, so
     that its films must land beside the program and nowhere else."""
 
-    def __init__(self, desktop, name):
+    def __init__(self, desktop, name, environment=None):
         self.desktop = desktop
+        self.environment = environment or {}
         self.workdir = Path(tempfile.mkdtemp(prefix=f"powerreels-e2e-{name}-"))
         self.folder = self.workdir / "program"
         self.start_folder = self.workdir / "elsewhere"
@@ -51,6 +52,7 @@ class PowerReels:
         self.titles = xlib.TitleRecord(session.display)
         env = session.environment()
         env["QT_QPA_PLATFORM"] = "xcb"
+        env.update(self.environment)
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen([str(self.binary)], cwd=self.start_folder, env=env,
                                             stdin=subprocess.DEVNULL, stdout=log,
@@ -130,12 +132,16 @@ def film_folder_name(e_min, e_max, steps, pixels, palette):
 
 
 class ProgramCase(unittest.TestCase):
-    """Each test starts its own copy of the program on the shared display."""
+    """Each test starts its own copy of the program on the shared display,
+    with these variables added to its environment."""
+
+    environment = {}
 
     def setUp(self):
         self.desktop = Desktop(settings["session"])
         self.addCleanup(self.desktop.close)
-        self.app = PowerReels(self.desktop, self._testMethodName.removeprefix("test_"))
+        self.app = PowerReels(self.desktop, self._testMethodName.removeprefix("test_"),
+                              self.environment)
         self.addCleanup(self._stop_program)
         self.app.start()
 

@@ -208,6 +208,15 @@ void Form::requestRepaint(const QRect& rect)
     m_sinceRepaint.restart();
 }
 
+void Form::Refresh()
+{
+    if (m_dirty.isEmpty())
+        return;
+    repaint(m_dirty);
+    m_dirty = {};
+    m_sinceRepaint.restart();
+}
+
 QImage Form::Image() const
 {
     return m_image.copy(0, 0, width(), height());

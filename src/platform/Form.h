@@ -66,6 +66,9 @@ public:
     // from packed colours (red + 256 * green + 65536 * blue).
     void PutColumn(int x, std::span<const std::int32_t> colors);
 
+    // Shows at once what was drawn since the last repaint.
+    void Refresh();
+
     // The persistent image of the client area.
     QImage Image() const;
 

@@ -2,6 +2,7 @@
 
 #include "platform/PackedColumns.h"
 #include "platform/RuntimeError.h"
+#include "platform/WhenFramed.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -18,9 +19,6 @@ namespace {
 constexpr double ClassicBorderTwipsX = 90;
 constexpr double ClassicBorderTwipsY = 375;
 
-// How long to wait for a window manager's border: up to two seconds.
-constexpr int FramePollMs = 25;
-
 // The user sees a picture grow without a repaint for every column.
 constexpr qint64 RepaintIntervalMs = 15;
 
@@ -34,8 +32,6 @@ int ToPixels(double twips, float twipsPerPixel)
 Form::Form(Desktop& desktop, QWidget* parent)
     : QWidget(parent), m_desktop(desktop), m_screen(desktop.Screen())
 {
-    m_framePoll.setInterval(FramePollMs);
-    connect(&m_framePoll, &QTimer::timeout, this, &Form::checkFramed);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -56,7 +52,11 @@ void Form::Show()
     // A window manager frames the window only after it is shown; centre it
     // again once its border is known, unless it was placed meanwhile.
     m_centreWhenFramed = true;
-    m_framePoll.start();
+    WhenFramed(*this, [this](bool framed) {
+        if (framed && m_centreWhenFramed)
+            centreOnScreen();
+        m_centreWhenFramed = false;
+    });
 }
 
 void Form::centreOnScreen()
@@ -66,17 +66,6 @@ void Form::centreOnScreen()
     setLeft((screen.Width - Width()) / 2);
     setTop((screen.Height - Height()) / 2);
     m_centreWhenFramed = pending;
-}
-
-void Form::checkFramed()
-{
-    const bool framed = frameGeometry().size() != geometry().size();
-    if (framed && m_centreWhenFramed)
-        centreOnScreen();
-    if (framed || !m_centreWhenFramed || ++m_framePolls >= MaxFramePolls) {
-        m_centreWhenFramed = false;
-        m_framePoll.stop();
-    }
 }
 
 bool Form::focusNextPrevChild(bool next)

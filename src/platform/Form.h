@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QList>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -117,7 +116,6 @@ protected:
 
 private:
     void centreOnScreen();
-    void checkFramed();
     double borderTwipsX() const;
     double borderTwipsY() const;
     void growImage();
@@ -131,9 +129,6 @@ private:
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
     QList<QWidget*> m_focusOrder;
-    QTimer m_framePoll;
-    int m_framePolls = 0;
-    static constexpr int MaxFramePolls = 80;
     bool m_centreWhenFramed = false;
     int m_unloadMode = UnloadOrigin::FormControlMenu;
     bool m_ended = false;

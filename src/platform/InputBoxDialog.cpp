@@ -1,5 +1,7 @@
 #include "platform/InputBoxDialog.h"
 
+#include "platform/WhenFramed.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -23,6 +25,17 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
     layout->addWidget(buttons);
     m_edit->selectAll();
     m_edit->setFocus();
+}
+
+void InputBoxDialog::placeFrameAt(const QPoint& corner)
+{
+    // Before a window manager has framed the dialog a move places its client
+    // area; once the frame is known, a move places the frame.
+    move(corner);
+    WhenFramed(*this, [this, corner](bool framed) {
+        if (framed)
+            move(corner);
+    });
 }
 
 } // namespace Platform

@@ -38,7 +38,8 @@ QString QtDesktop::InputBox(const QString& prompt, const QString& title, const Q
 {
     const ScreenMetrics screen = Screen();
     InputBoxDialog dialog(prompt, title, defaultText, QApplication::activeWindow());
-    dialog.move(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY));
+    dialog.placeFrameAt(
+        QPoint(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY)));
     return dialog.exec() == QDialog::Accepted ? dialog.text() : QString();
 }
 

@@ -107,15 +107,36 @@ class Desktop:
         """The window as the screen shows it, with whatever lies on top of it
         and the window manager's frame when asked, as a PNG file."""
         if with_frame:
-            x, y, width, height = self.client_geometry(window)
-            left, right, top, bottom = self.frame_extents(window)
-            area = f"{width + left + right}x{height + top + bottom}+{x - left}+{y - top}"
-            command, convert = ["xwd", "-silent", "-root"], ["-crop", area, "+repage"]
-        else:
-            command, convert = ["xwd", "-silent", "-id", str(window)], []
-        dump = subprocess.run(command, env=self.env, capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", *convert, f"png:{path}"], input=dump, check=True,
+            self.screenshot_area(*self.frame_geometry(window), path)
+            return
+        dump = subprocess.run(["xwd", "-silent", "-id", str(window)], env=self.env,
+                              capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", f"png:{path}"], input=dump, check=True,
                        capture_output=True)
+
+    def screenshot_area(self, x, y, width, height, path):
+        """A part of the screen as shown, as a PNG file."""
+        dump = subprocess.run(["xwd", "-silent", "-root"], env=self.env,
+                              capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                        f"png:{path}"], input=dump, check=True, capture_output=True)
+
+    def frame_geometry(self, window):
+        """(x, y, width, height) of the window as the user sees it: with the
+        window manager's frame, or the client area when there is none."""
+        x, y, width, height = self.client_geometry(window)
+        left, right, top, bottom = self.frame_extents(window)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def screen_pixels(self, x, y, width, height):
+        """A part of the screen as shown: (width, height, RGB bytes, row by
+        row from the top)."""
+        dump = subprocess.run(["xwd", "-silent", "-root"], env=self.env,
+                              capture_output=True, check=True).stdout
+        ppm = subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x}+{y}",
+                              "+repage", "-depth", "8", "ppm:-"], input=dump,
+                             capture_output=True, check=True).stdout
+        return _parse_ppm(ppm)
 
     def client_pixels(self, window):
         """The window's client area as shown: (width, height, RGB bytes, row by

@@ -8,6 +8,7 @@ import time
 import unittest
 from pathlib import Path
 
+import desktop as xdesktop
 import xlib
 import xsession
 from desktop import Desktop
@@ -206,6 +207,26 @@ class ProgramCase(unittest.TestCase):
             self.fail(f"the box {self.desktop.title(box)!r} did not close after "
                       f"{' '.join(keys)}")
         self.desktop.focus(self.app.window)
+
+    def assert_whole_title(self, box, what):
+        """Under a window manager the box's title bar shows its whole title,
+        as a window wide enough for it shows it (not cut short with dots)."""
+        if not self.desktop.has_window_manager:
+            return
+        title = self.desktop.title(box)
+        whole = self.desktop.title_as_drawn(title)
+        self.assertTrue(whole, f"{what}: no title found in a wide window titled {title!r}")
+        self.desktop.focus(box)
+        time.sleep(0.3)
+        shown = xdesktop.title_bar_columns(self.desktop.title_bar_pixels(box))
+        found = any(shown[x:x + len(whole)] == whole
+                    for x in range(len(shown) - len(whole) + 1))
+        if not found:
+            path = self.screenshot(f"title-{what.replace(' ', '-')}.png", window=box,
+                                   with_frame=True)
+            self.fail(f"{what}: the title bar of the {len(shown)} pixels wide box does not "
+                      f"show its whole title {title!r}, which needs {len(whole)} pixels of "
+                      f"text ({path.name})")
 
     def assert_no_boxes(self, after):
         boxes = [title for window, title in self.desktop.windows_of(self.app.process.pid).items()

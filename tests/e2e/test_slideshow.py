@@ -62,6 +62,7 @@ class SlideShow(ProgramCase):
         self.press("alt+p", "Return")
         box = self.wait_for_box(SLIDESHOW_TITLE, "ENTER in the Pixels field")
         self.assert_input_box_place(box)
+        self.assert_whole_title(box, "the SlideShow input box")
         self.answer_box(box, "Return")
         return self.app.folder / film_folder_name(2, 3, STEPS, 120, "Blue"), start
 

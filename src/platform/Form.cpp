@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/WhenFramed.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -37,6 +38,24 @@ Form::Form(Desktop& desktop, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_sinceRepaint.start();
+    connect(qApp, &QApplication::focusChanged, this, &Form::showDefaultButton);
+}
+
+void Form::setDefaultButton(QPushButton* button)
+{
+    m_defaultButton = button;
+    showDefaultButton();
+}
+
+void Form::showDefaultButton()
+{
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* shown =
+        focused != nullptr && isAncestorOf(focused) ? focused : m_defaultButton.data();
+    // Only the form's own buttons: a dialog on the form keeps its default.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->window() == this)
+            button->setDefault(button == shown);
 }
 
 void Form::Show()

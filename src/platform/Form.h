@@ -99,7 +99,9 @@ protected:
     virtual void Form_QueryUnload(int& Cancel, int UnloadMode) = 0;
     virtual void Form_KeyPress(int& KeyAscii) { Q_UNUSED(KeyAscii); }
 
-    void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
+    // The default button is drawn as such, unless another button has the
+    // focus: ENTER clicks that one, and it is drawn as the default meanwhile.
+    void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
     // TAB and the first focus follow this order, skipping hidden controls.
     void setFocusOrder(QList<QWidget*> order) { m_focusOrder = std::move(order); }
@@ -116,6 +118,7 @@ protected:
 
 private:
     void centreOnScreen();
+    void showDefaultButton();
     double borderTwipsX() const;
     double borderTwipsY() const;
     void growImage();

@@ -94,6 +94,11 @@ class Desktop:
         time.sleep(0.05)
         self.xdotool("click", 1)
 
+    def park_pointer(self):
+        """Moves the mouse pointer to the screen's corner, off every control."""
+        self.xdotool("mousemove", 0, 0)
+        time.sleep(0.05)
+
     def title_as_drawn(self, title):
         """The title bar's columns that show this title in a window wide enough
         for any title, active as a box the user answers is: a list of column

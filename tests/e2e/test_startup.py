@@ -9,6 +9,8 @@ TXT_E_MAX = (75, 47, 120, 21)
 TXT_STEPS = (75, 73, 120, 21)
 TXT_PIXELS = (75, 99, 120, 21)
 CMD_BEGIN = (219, 47, 81, 21)
+CMD_SLIDESHOW = (219, 73, 81, 21)
+CMD_EXIT = (219, 99, 81, 21)
 # The input frame in the client area, and the divider inside it.
 FRA_POWERREELS = (8, 8, 318, 161)
 FRA_DIVIDE_LEFT = 206
@@ -19,14 +21,25 @@ def pixel(client, x, y):
     return rgb[(y * width + x) * 3:(y * width + x) * 3 + 3]
 
 
+def rim(client, control):
+    """The pixels of a control's two outermost rings, in the input frame."""
+    left, top, width, height = control
+    x0, y0 = FRA_POWERREELS[0] + left, FRA_POWERREELS[1] + top
+    ring = [(x, y) for x in range(x0, x0 + width) for y in range(y0, y0 + height)
+            if min(x - x0, x0 + width - 1 - x, y - y0, y0 + height - 1 - y) < 2]
+    return b"".join(pixel(client, x, y) for x, y in ring)
+
+
 class StartUp(ProgramCase):
 
     def test_idle_window(self):
         self.assert_idle_window("at start")
+        self.desktop.park_pointer()
         self.screenshot("idle-window.png", with_frame=True)
         self.assertEqual(self.app.film_folders(), [], "at start a folder was created")
         client = self.desktop.client_pixels(self.app.window)
         self.assert_group_frame(client)
+        self.assert_default_button(client)
 
     def assert_group_frame(self, client):
         """The version caption stands in the input frame's top line, and the
@@ -48,6 +61,14 @@ class StartUp(ProgramCase):
         divider = first_drawn_row(frame_left + FRA_DIVIDE_LEFT)
         self.assertGreaterEqual(divider, line, f"the divider starts at row {divider}, above "
                                 f"the input frame's top line at row {line}")
+
+    def assert_default_button(self, client):
+        """SlideShow, the default button, is drawn unlike Calculate and Exit,
+        which look alike while no button has the focus."""
+        self.assertEqual(rim(client, CMD_BEGIN), rim(client, CMD_EXIT),
+                         "Calculate and Exit should be drawn alike at their edges")
+        self.assertNotEqual(rim(client, CMD_SLIDESHOW), rim(client, CMD_EXIT),
+                            "SlideShow, the default button, is drawn like the other buttons")
 
     def test_tab_order(self):
         # From the start, where the focus is in Minimum e, TAB must visit

@@ -75,6 +75,7 @@ void Form::Show()
         if (framed && m_centreWhenFramed)
             centreOnScreen();
         m_centreWhenFramed = false;
+        return true;
     });
 }
 

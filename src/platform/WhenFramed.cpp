@@ -13,19 +13,27 @@ constexpr int MaxPolls = 80;
 
 } // namespace
 
-void WhenFramed(QWidget& window, std::function<void(bool framed)> action)
+void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
 {
     auto* poll = new QTimer(&window);
     poll->setInterval(PollMs);
-    QObject::connect(poll, &QTimer::timeout, &window,
-                     [poll, &window, action = std::move(action), polls = 0]() mutable {
-                         const bool framed = window.frameGeometry().size() != window.size();
-                         if (!framed && ++polls < MaxPolls)
-                             return;
-                         poll->stop();
-                         poll->deleteLater();
-                         action(framed);
-                     });
+    QObject::connect(
+        poll, &QTimer::timeout, &window,
+        [poll, &window, action = std::move(action), unframed = 0, framed = 0]() mutable {
+            if (!window.isVisible())
+                return;
+            bool done = false;
+            if (window.frameGeometry().size() != window.size())
+                done = action(true) || ++framed >= MaxPolls;
+            else if (++unframed >= MaxPolls) {
+                action(false);
+                done = true;
+            }
+            if (done) {
+                poll->stop();
+                poll->deleteLater();
+            }
+        });
     poll->start();
 }
 

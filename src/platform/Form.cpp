@@ -2,7 +2,9 @@
 
 #include "platform/PackedColumns.h"
 #include "platform/RuntimeError.h"
+#include "platform/WhenFramed.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -18,9 +20,6 @@ namespace {
 constexpr double ClassicBorderTwipsX = 90;
 constexpr double ClassicBorderTwipsY = 375;
 
-// How long to wait for a window manager's border: up to two seconds.
-constexpr int FramePollMs = 25;
-
 // The user sees a picture grow without a repaint for every column.
 constexpr qint64 RepaintIntervalMs = 15;
 
@@ -34,13 +33,29 @@ int ToPixels(double twips, float twipsPerPixel)
 Form::Form(Desktop& desktop, QWidget* parent)
     : QWidget(parent), m_desktop(desktop), m_screen(desktop.Screen())
 {
-    m_framePoll.setInterval(FramePollMs);
-    connect(&m_framePoll, &QTimer::timeout, this, &Form::checkFramed);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_sinceRepaint.start();
+    connect(qApp, &QApplication::focusChanged, this, &Form::showDefaultButton);
+}
+
+void Form::setDefaultButton(QPushButton* button)
+{
+    m_defaultButton = button;
+    showDefaultButton();
+}
+
+void Form::showDefaultButton()
+{
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* shown =
+        focused != nullptr && isAncestorOf(focused) ? focused : m_defaultButton.data();
+    // Only the form's own buttons: a dialog on the form keeps its default.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->window() == this)
+            button->setDefault(button == shown);
 }
 
 void Form::Show()
@@ -56,7 +71,12 @@ void Form::Show()
     // A window manager frames the window only after it is shown; centre it
     // again once its border is known, unless it was placed meanwhile.
     m_centreWhenFramed = true;
-    m_framePoll.start();
+    WhenFramed(*this, [this](bool framed) {
+        if (framed && m_centreWhenFramed)
+            centreOnScreen();
+        m_centreWhenFramed = false;
+        return true;
+    });
 }
 
 void Form::centreOnScreen()
@@ -66,17 +86,6 @@ void Form::centreOnScreen()
     setLeft((screen.Width - Width()) / 2);
     setTop((screen.Height - Height()) / 2);
     m_centreWhenFramed = pending;
-}
-
-void Form::checkFramed()
-{
-    const bool framed = frameGeometry().size() != geometry().size();
-    if (framed && m_centreWhenFramed)
-        centreOnScreen();
-    if (framed || !m_centreWhenFramed || ++m_framePolls >= MaxFramePolls) {
-        m_centreWhenFramed = false;
-        m_framePoll.stop();
-    }
 }
 
 bool Form::focusNextPrevChild(bool next)
@@ -204,6 +213,15 @@ void Form::requestRepaint(const QRect& rect)
     if (m_sinceRepaint.elapsed() < RepaintIntervalMs)
         return;
     update(m_dirty);
+    m_dirty = {};
+    m_sinceRepaint.restart();
+}
+
+void Form::Refresh()
+{
+    if (m_dirty.isEmpty())
+        return;
+    repaint(m_dirty);
     m_dirty = {};
     m_sinceRepaint.restart();
 }

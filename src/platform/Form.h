@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QList>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -66,6 +65,9 @@ public:
     // from packed colours (red + 256 * green + 65536 * blue).
     void PutColumn(int x, std::span<const std::int32_t> colors);
 
+    // Shows at once what was drawn since the last repaint.
+    void Refresh();
+
     // The persistent image of the client area.
     QImage Image() const;
 
@@ -97,7 +99,9 @@ protected:
     virtual void Form_QueryUnload(int& Cancel, int UnloadMode) = 0;
     virtual void Form_KeyPress(int& KeyAscii) { Q_UNUSED(KeyAscii); }
 
-    void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
+    // The default button is drawn as such, unless another button has the
+    // focus: ENTER clicks that one, and it is drawn as the default meanwhile.
+    void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
     // TAB and the first focus follow this order, skipping hidden controls.
     void setFocusOrder(QList<QWidget*> order) { m_focusOrder = std::move(order); }
@@ -114,7 +118,7 @@ protected:
 
 private:
     void centreOnScreen();
-    void checkFramed();
+    void showDefaultButton();
     double borderTwipsX() const;
     double borderTwipsY() const;
     void growImage();
@@ -128,9 +132,6 @@ private:
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
     QList<QWidget*> m_focusOrder;
-    QTimer m_framePoll;
-    int m_framePolls = 0;
-    static constexpr int MaxFramePolls = 80;
     bool m_centreWhenFramed = false;
     int m_unloadMode = UnloadOrigin::FormControlMenu;
     bool m_ended = false;

@@ -1,10 +1,18 @@
 #include "platform/InputBoxDialog.h"
 
+#include "platform/WhenFramed.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace Platform {
+
+namespace {
+
+constexpr int SettledPolls = 4;
+
+} // namespace
 
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
                                const QString& defaultText, QWidget* parent)
@@ -23,6 +31,24 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
     layout->addWidget(buttons);
     m_edit->selectAll();
     m_edit->setFocus();
+}
+
+void InputBoxDialog::placeFrameAt(const QPoint& corner)
+{
+    // Before a window manager has framed the dialog a move places its client
+    // area; once the frame is known, a move places the frame.
+    // The window manager may still place the frame itself just after framing
+    // it, so the corner counts as placed when it has stayed there a moment.
+    move(corner);
+    WhenFramed(*this, [this, corner, polls = 0](bool framed) mutable {
+        if (!framed)
+            return true;
+        if (frameGeometry().topLeft() == corner)
+            return ++polls >= SettledPolls;
+        polls = 0;
+        move(corner);
+        return false;
+    });
 }
 
 } // namespace Platform

@@ -4,10 +4,32 @@
 #include "platform/InputBoxDialog.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace Platform {
+
+namespace {
+
+// A title bar holds the window's icon and up to three buttons besides the
+// title, each about as wide as the bar is high.
+constexpr int TitleBarButtons = 4;
+constexpr int TitleBarPadding = 8;
+
+// How wide a window must be for a window manager to show its whole title,
+// which title bars draw in bold.
+int TitleWidth(const QString& title, const QFont& font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int barHeight = metrics.height() + TitleBarPadding;
+    return metrics.horizontalAdvance(title) + TitleBarButtons * barHeight + TitleBarPadding;
+}
+
+} // namespace
 
 int QtDesktop::MsgBox(const QString& prompt, int flags, const QString& title)
 {
@@ -28,6 +50,10 @@ int QtDesktop::MsgBox(const QString& prompt, int flags, const QString& title)
         box.setEscapeButton(ok);
     }
     box.setDefaultButton(cancel != nullptr && (flags & MsgBoxFlags::DefaultButton2) ? cancel : ok);
+    // The box sizes itself to its layout; a row as wide as the title widens it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleWidth(title, box.font()), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     // Escape and the close box count as Cancel when there is one.
     return box.clickedButton() == ok ? MsgBoxOk : (cancel != nullptr ? MsgBoxCancel : MsgBoxOk);
@@ -38,7 +64,9 @@ QString QtDesktop::InputBox(const QString& prompt, const QString& title, const Q
 {
     const ScreenMetrics screen = Screen();
     InputBoxDialog dialog(prompt, title, defaultText, QApplication::activeWindow());
-    dialog.move(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY));
+    dialog.setMinimumWidth(TitleWidth(title, dialog.font()));
+    dialog.placeFrameAt(
+        QPoint(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY)));
     return dialog.exec() == QDialog::Accepted ? dialog.text() : QString();
 }
 

@@ -153,13 +153,15 @@ void frmPowerReels::FitWindowToPicture()
     fraPowerReels.setVisible(false);
     // No control can hold the focus now; the keys of a show go to the form.
     setFocus(Qt::OtherFocusReason);
-    setWidth(Width() - ScaleWidth() + double(Pixels * lngTwipsX));
-    setHeight(Height() - ScaleHeight() + double(Pixels * lngTwipsY));
+    // With the screen's exact twips per pixel: the rounded lngTwipsX/Y would
+    // make the picture smaller where a pixel is a fraction more twips.
+    setWidth(Width() - ScaleWidth() + Pixels * double(twipsPerPixelX()));
+    setHeight(Height() - ScaleHeight() + Pixels * double(twipsPerPixelY()));
     const Platform::ScreenMetrics screen = desktop().Screen();
     setLeft((screen.Width - Width()) / 2);
     double top = std::nearbyint((screen.Height - Height()) / 2);
-    if (top < 28.0 * lngTwipsY)
-        top = 28.0 * lngTwipsY;
+    if (top < 28.0 * twipsPerPixelY())
+        top = 28.0 * twipsPerPixelY();
     setTop(top);
 }
 

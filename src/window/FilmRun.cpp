@@ -68,4 +68,6 @@ void frmPowerReels::RenderFrame(double e)
             break;
     }
     m_render = nullptr;
+    // The last columns are shown before the frame is saved.
+    Refresh();
 }

@@ -21,9 +21,10 @@ void frmPowerReels::cmdSlideShow_Click()
         return;
     const double left = Left();
     const double top = Top();
+    // 11 pixels left and 32 below, with the screen's exact twips per pixel.
     const QString answer =
         desktop().InputBox(FrameTimePrompt, "PowerReels - SlideShow!", "42",
-                           left - double(11 * lngTwipsX), top + double(32 * lngTwipsY));
+                           left - 11.0 * twipsPerPixelX(), top + 32.0 * twipsPerPixelY());
     const std::optional<std::int32_t> frameTime = SlideShow::FrameTimeFromAnswer(answer);
     if (!frameTime) {
         desktop().Beep();

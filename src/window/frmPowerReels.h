@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/Frame.h"
 #include "platform/TextBox.h"
 #include "platform/Timer.h"
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <cstdint>
@@ -40,7 +40,7 @@ public:
     std::int32_t lngDirection = 0;
 
     // The controls, containers first so that they outlive their contents.
-    QGroupBox fraPowerReels{this};
+    Platform::Frame fraPowerReels{this};
     QComboBox cboColors{&fraPowerReels};
     QPushButton cmdSlideShow{&fraPowerReels};
     QFrame fraDivide{&fraPowerReels};

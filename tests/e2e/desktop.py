@@ -94,6 +94,40 @@ class Desktop:
         time.sleep(0.05)
         self.xdotool("click", 1)
 
+    def park_pointer(self):
+        """Moves the mouse pointer to the screen's corner, off every control."""
+        self.xdotool("mousemove", 0, 0)
+        time.sleep(0.05)
+
+    def title_as_drawn(self, title):
+        """The title bar's columns that show this title in a window wide enough
+        for any title, active as a box the user answers is: a list of column
+        pixels, left to right."""
+        def titled():
+            return {w for w, name in self.visible_windows().items() if name == title}
+
+        before = titled()
+        process = subprocess.Popen(["xlogo", "-title", title, "-geometry", "900x40+0+0"],
+                                   env=self.env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            # xlogo does not tell its process id: it is the new window so titled.
+            window = wait_until(lambda: next(iter(titled() - before), None), 10, 0.05)
+            if window is None:
+                raise RuntimeError(f"xlogo titled {title!r} did not appear")
+            self.focus(window)
+            time.sleep(0.3)
+            columns = title_bar_columns(self.title_bar_pixels(window))
+        finally:
+            process.terminate()
+            process.wait()
+        # The title stands alone in the middle: every column that differs from
+        # the empty bar between it and the buttons.
+        empty = columns[len(columns) * 3 // 4]
+        middle = range(len(columns) // 8, len(columns) * 7 // 8)
+        drawn = [x for x in middle if columns[x] != empty]
+        return columns[drawn[0]:drawn[-1] + 1] if drawn else []
+
     def request_close(self, window):
         """What the close box does: a WM_DELETE_WINDOW message, through the
         window manager's close key when there is one."""
@@ -107,15 +141,43 @@ class Desktop:
         """The window as the screen shows it, with whatever lies on top of it
         and the window manager's frame when asked, as a PNG file."""
         if with_frame:
-            x, y, width, height = self.client_geometry(window)
-            left, right, top, bottom = self.frame_extents(window)
-            area = f"{width + left + right}x{height + top + bottom}+{x - left}+{y - top}"
-            command, convert = ["xwd", "-silent", "-root"], ["-crop", area, "+repage"]
-        else:
-            command, convert = ["xwd", "-silent", "-id", str(window)], []
-        dump = subprocess.run(command, env=self.env, capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", *convert, f"png:{path}"], input=dump, check=True,
+            self.screenshot_area(*self.frame_geometry(window), path)
+            return
+        dump = subprocess.run(["xwd", "-silent", "-id", str(window)], env=self.env,
+                              capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", f"png:{path}"], input=dump, check=True,
                        capture_output=True)
+
+    def screenshot_area(self, x, y, width, height, path):
+        """A part of the screen as shown, as a PNG file."""
+        dump = subprocess.run(["xwd", "-silent", "-root"], env=self.env,
+                              capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                        f"png:{path}"], input=dump, check=True, capture_output=True)
+
+    def frame_geometry(self, window):
+        """(x, y, width, height) of the window as the user sees it: with the
+        window manager's frame, or the client area when there is none."""
+        x, y, width, height = self.client_geometry(window)
+        left, right, top, bottom = self.frame_extents(window)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def screen_pixels(self, x, y, width, height):
+        """A part of the screen as shown: (width, height, RGB bytes, row by
+        row from the top)."""
+        dump = subprocess.run(["xwd", "-silent", "-root"], env=self.env,
+                              capture_output=True, check=True).stdout
+        ppm = subprocess.run(["convert", "xwd:-", "-crop", f"{width}x{height}+{x}+{y}",
+                              "+repage", "-depth", "8", "ppm:-"], input=dump,
+                             capture_output=True, check=True).stdout
+        return _parse_ppm(ppm)
+
+    def title_bar_pixels(self, window):
+        """The window manager's title bar of the window: (width, height, RGB
+        bytes), or None when the window has none."""
+        x, y, width, _ = self.frame_geometry(window)
+        top = self.frame_extents(window)[2]
+        return self.screen_pixels(x, y, width, top) if top > 0 else None
 
     def client_pixels(self, window):
         """The window's client area as shown: (width, height, RGB bytes, row by
@@ -125,6 +187,13 @@ class Desktop:
         ppm = subprocess.run(["convert", "xwd:-", "-depth", "8", "ppm:-"], input=dump,
                              capture_output=True, check=True).stdout
         return _parse_ppm(ppm)
+
+
+def title_bar_columns(pixels):
+    """A title bar's pixels as a list of columns, each its RGB bytes top down."""
+    width, height, rgb = pixels
+    return [b"".join(rgb[(y * width + x) * 3:(y * width + x) * 3 + 3] for y in range(height))
+            for x in range(width)]
 
 
 def _parse_ppm(data):

@@ -8,6 +8,7 @@ import time
 import unittest
 from pathlib import Path
 
+import desktop as xdesktop
 import xlib
 import xsession
 from desktop import Desktop
@@ -32,8 +33,9 @@ class PowerReels:
     """One copy of the program, started from a folder that is not its own, so
     that its films must land beside the program and nowhere else."""
 
-    def __init__(self, desktop, name):
+    def __init__(self, desktop, name, environment=None):
         self.desktop = desktop
+        self.environment = environment or {}
         self.workdir = Path(tempfile.mkdtemp(prefix=f"powerreels-e2e-{name}-"))
         self.folder = self.workdir / "program"
         self.start_folder = self.workdir / "elsewhere"
@@ -51,6 +53,7 @@ class PowerReels:
         self.titles = xlib.TitleRecord(session.display)
         env = session.environment()
         env["QT_QPA_PLATFORM"] = "xcb"
+        env.update(self.environment)
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen([str(self.binary)], cwd=self.start_folder, env=env,
                                             stdin=subprocess.DEVNULL, stdout=log,
@@ -130,12 +133,16 @@ def film_folder_name(e_min, e_max, steps, pixels, palette):
 
 
 class ProgramCase(unittest.TestCase):
-    """Each test starts its own copy of the program on the shared display."""
+    """Each test starts its own copy of the program on the shared display,
+    with these variables added to its environment."""
+
+    environment = {}
 
     def setUp(self):
         self.desktop = Desktop(settings["session"])
         self.addCleanup(self.desktop.close)
-        self.app = PowerReels(self.desktop, self._testMethodName.removeprefix("test_"))
+        self.app = PowerReels(self.desktop, self._testMethodName.removeprefix("test_"),
+                              self.environment)
         self.addCleanup(self._stop_program)
         self.app.start()
 
@@ -200,6 +207,26 @@ class ProgramCase(unittest.TestCase):
             self.fail(f"the box {self.desktop.title(box)!r} did not close after "
                       f"{' '.join(keys)}")
         self.desktop.focus(self.app.window)
+
+    def assert_whole_title(self, box, what):
+        """Under a window manager the box's title bar shows its whole title,
+        as a window wide enough for it shows it (not cut short with dots)."""
+        if not self.desktop.has_window_manager:
+            return
+        title = self.desktop.title(box)
+        whole = self.desktop.title_as_drawn(title)
+        self.assertTrue(whole, f"{what}: no title found in a wide window titled {title!r}")
+        self.desktop.focus(box)
+        time.sleep(0.3)
+        shown = xdesktop.title_bar_columns(self.desktop.title_bar_pixels(box))
+        found = any(shown[x:x + len(whole)] == whole
+                    for x in range(len(shown) - len(whole) + 1))
+        if not found:
+            path = self.screenshot(f"title-{what.replace(' ', '-')}.png", window=box,
+                                   with_frame=True)
+            self.fail(f"{what}: the title bar of the {len(shown)} pixels wide box does not "
+                      f"show its whole title {title!r}, which needs {len(whole)} pixels of "
+                      f"text ({path.name})")
 
     def assert_no_boxes(self, after):
         boxes = [title for window, title in self.desktop.windows_of(self.app.process.pid).items()

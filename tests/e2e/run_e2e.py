@@ -44,6 +44,9 @@ def parse_arguments():
     parser.add_argument("--screenshot-idle", metavar="PNG",
                         help="only take a screenshot of the idle window (under the first "
                              "window manager of --wm) into this file")
+    parser.add_argument("--screenshot-input-box", metavar="PNG",
+                        help="with --screenshot-idle: also photograph the SlideShow input box "
+                             "over the window into this file")
     parser.add_argument("--install-only", action="store_true",
                         help="only install the Debian packages the tests need")
     parser.add_argument("--no-install", action="store_true",
@@ -85,23 +88,48 @@ def run_under(window_manager, scenarios, artifacts):
     return result.wasSuccessful()
 
 
-def screenshot_idle_window(path, window_manager):
-    """Starts the program, photographs its idle window with its frame, and
-    ends it with ESC."""
+def screenshot_idle_window(path, window_manager, input_box_path=None):
+    """Starts the program, photographs its idle window with its frame (and,
+    when asked, the SlideShow input box over it), and ends it with ESC."""
     with xsession.XSession(window_manager) as session:
         desktop = Desktop(session)
         app = PowerReels(desktop, "screenshot")
         try:
             app.start()
+            desktop.park_pointer()
             # Let it paint, and the text cursor show.
             time.sleep(0.5)
             desktop.screenshot(app.window, path, with_frame=True)
+            print(f"Idle window: {path}")
+            if input_box_path:
+                screenshot_input_box(desktop, app, input_box_path)
             desktop.key("Escape")
             app.wait_ended(10)
         finally:
             app.stop()
             desktop.close()
-    print(f"Idle window: {path}")
+
+
+def screenshot_input_box(desktop, app, path):
+    """Enters a film, asks for its slide show and photographs the input box
+    over the window once it stands in its place; cancels it again."""
+    for key, text in (("n", "2"), ("x", "3"), ("t", "100"), ("p", "512")):
+        desktop.key(f"alt+{key}")
+        desktop.type(text)
+    desktop.key("alt+s")
+    box = desktop.wait_for_window(app.process.pid, program.SLIDESHOW_TITLE, timeout=10)
+    if box is None:
+        raise RuntimeError("the SlideShow input box did not appear")
+    # Placed once the window manager has framed it.
+    time.sleep(1)
+    areas = [desktop.frame_geometry(app.window), desktop.frame_geometry(box)]
+    left = min(x for x, _, _, _ in areas)
+    top = min(y for _, y, _, _ in areas)
+    right = max(x + w for x, _, w, _ in areas)
+    bottom = max(y + h for _, y, _, h in areas)
+    desktop.screenshot_area(left, top, right - left, bottom - top, path)
+    desktop.key("Escape")
+    print(f"Input box over the window: {path}")
 
 
 def main():
@@ -127,7 +155,9 @@ def main():
                             frame_dump=args.frame_dump and os.path.abspath(args.frame_dump),
                             keep=args.keep)
     if args.screenshot_idle:
-        screenshot_idle_window(os.path.abspath(args.screenshot_idle), window_managers[0])
+        screenshot_idle_window(os.path.abspath(args.screenshot_idle), window_managers[0],
+                               args.screenshot_input_box
+                               and os.path.abspath(args.screenshot_input_box))
         return 0
     artifacts = Path(args.artifacts or tempfile.mkdtemp(prefix="powerreels-e2e-"))
     artifacts = artifacts.resolve()

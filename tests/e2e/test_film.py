@@ -37,3 +37,18 @@ class Film(ProgramCase):
         for k, name in enumerate(FRAME_FILES):
             assert_same_pixels(self, name, bitmaps[name].rgb, rendered[k], 120,
                                f"the renderer's frame for e={EXPONENTS[k]}")
+
+
+class FilmAtFractionalTwips(ProgramCase):
+    """At 108 dots per inch a pixel is 13.33 twips, which the window's
+    variables round to 13."""
+
+    environment = {"QT_ENABLE_HIGHDPI_SCALING": "0", "QT_FONT_DPI": "108"}
+
+    def test_frames_are_pixels_square(self):
+        self.enter_film(2, 3, 1, 200)
+        how = "a film of 200 pixels at 108 dots per inch"
+        self.calculate(how)
+        folder = self.app.folder / film_folder_name(2, 3, 1, 200, "Rainbow")
+        assert_frame_files(self, folder, ["PowerReels-002.000.bmp", "PowerReels-003.000.bmp"], how)
+        check_whole_bitmaps(self, folder, 200)

@@ -15,6 +15,7 @@ class RefusedParameter(ProgramCase):
         how = "clicking Calculate with Minimum e empty"
         box = self.wait_for_box(WARNING_TITLE, how)
         self.screenshot("warning.png", window=box, with_frame=True)
+        self.assert_whole_title(box, "the warning box")
         self.assertEqual(self.app.title(), IDLE_TITLE, f"{how}: the window title changed")
         self.assertEqual(self.app.recorded_titles(), [IDLE_TITLE],
                          f"{how}: a film run started")

@@ -9,14 +9,66 @@ TXT_E_MAX = (75, 47, 120, 21)
 TXT_STEPS = (75, 73, 120, 21)
 TXT_PIXELS = (75, 99, 120, 21)
 CMD_BEGIN = (219, 47, 81, 21)
+CMD_SLIDESHOW = (219, 73, 81, 21)
+CMD_EXIT = (219, 99, 81, 21)
+# The input frame in the client area, and the divider inside it.
+FRA_POWERREELS = (8, 8, 318, 161)
+FRA_DIVIDE_LEFT = 206
+
+
+def pixel(client, x, y):
+    width, _, rgb = client
+    return rgb[(y * width + x) * 3:(y * width + x) * 3 + 3]
+
+
+def rim(client, control):
+    """The pixels of a control's two outermost rings, in the input frame."""
+    left, top, width, height = control
+    x0, y0 = FRA_POWERREELS[0] + left, FRA_POWERREELS[1] + top
+    ring = [(x, y) for x in range(x0, x0 + width) for y in range(y0, y0 + height)
+            if min(x - x0, x0 + width - 1 - x, y - y0, y0 + height - 1 - y) < 2]
+    return b"".join(pixel(client, x, y) for x, y in ring)
 
 
 class StartUp(ProgramCase):
 
     def test_idle_window(self):
         self.assert_idle_window("at start")
+        self.desktop.park_pointer()
         self.screenshot("idle-window.png", with_frame=True)
         self.assertEqual(self.app.film_folders(), [], "at start a folder was created")
+        client = self.desktop.client_pixels(self.app.window)
+        self.assert_group_frame(client)
+        self.assert_default_button(client)
+
+    def assert_group_frame(self, client):
+        """The version caption stands in the input frame's top line, and the
+        divider starts below that line."""
+        background = pixel(client, 2, 2)
+        frame_left, frame_top = FRA_POWERREELS[:2]
+
+        def first_drawn_row(x):
+            return next((y for y in range(frame_top, frame_top + 40)
+                         if pixel(client, x, y) != background), None)
+
+        line = first_drawn_row(frame_left + 150)
+        self.assertIsNotNone(line, "the input frame's top line is missing")
+        gaps = [x for x in range(frame_left + 6, frame_left + 40)
+                if pixel(client, x, line) == background]
+        self.assertTrue(gaps, f"the input frame's top line (row {line}) runs unbroken where the "
+                        "caption v1.00 should interrupt it")
+        # Seen from the top, the divider's column shows the top line first.
+        divider = first_drawn_row(frame_left + FRA_DIVIDE_LEFT)
+        self.assertGreaterEqual(divider, line, f"the divider starts at row {divider}, above "
+                                f"the input frame's top line at row {line}")
+
+    def assert_default_button(self, client):
+        """SlideShow, the default button, is drawn unlike Calculate and Exit,
+        which look alike while no button has the focus."""
+        self.assertEqual(rim(client, CMD_BEGIN), rim(client, CMD_EXIT),
+                         "Calculate and Exit should be drawn alike at their edges")
+        self.assertNotEqual(rim(client, CMD_SLIDESHOW), rim(client, CMD_EXIT),
+                            "SlideShow, the default button, is drawn like the other buttons")
 
     def test_tab_order(self):
         # From the start, where the focus is in Minimum e, TAB must visit
@@ -59,8 +111,16 @@ class StartUp(ProgramCase):
         self.calculate(how, click=CMD_BEGIN)
         self.assert_film_folder(film_folder_name(2, 3, 1, 104, "Rainbow"), how)
 
-        changes = [("n", "Minimum e", "2.5", film_folder_name(2.5, 3, 1, 104, "Rainbow")),
-                   ("x", "Maximum e", "3.5", film_folder_name(2.5, 3.5, 1, 104, "Rainbow")),
+        # A click that gives a field the focus selects its whole text.
+        self.click_control(*TXT_STEPS)
+        self.type_text("3")
+        how = ("clicking into Steps, which holds 1, typing 3 and clicking Calculate (expected: "
+               "the click selects the whole 1, so that 3 replaces it)")
+        self.calculate(how, click=CMD_BEGIN)
+        self.assert_film_folder(film_folder_name(2, 3, 3, 104, "Rainbow"), how)
+
+        changes = [("n", "Minimum e", "2.5", film_folder_name(2.5, 3, 3, 104, "Rainbow")),
+                   ("x", "Maximum e", "3.5", film_folder_name(2.5, 3.5, 3, 104, "Rainbow")),
                    ("t", "Steps", "2", film_folder_name(2.5, 3.5, 2, 104, "Rainbow")),
                    ("p", "Pixels", "112", film_folder_name(2.5, 3.5, 2, 112, "Rainbow"))]
         for key, field, text, folder in changes:

@@ -4,6 +4,7 @@
 #include "window/frmPowerReels.h"
 
 #include <QDir>
+#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,21 @@ QImage ExpectedFrame(double e, int pixels, int palette)
         }
     return image;
 }
+
+// Collects what the window painted.
+class PaintLog : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -144,6 +160,22 @@ private slots:
         m_form->cmdBegin_Click();
         QCOMPARE(Platform::LoadPicture(file), ExpectedFrame(3, 104, 2));
         QCOMPARE(m_desktop.msgBoxes.size(), 0);
+    }
+
+    void everyColumnIsShownBeforeItsFrameIsSaved()
+    {
+        PaintLog log;
+        m_form->installEventFilter(&log);
+        QList<bool> lastColumnShown;
+        connect(m_form.get(), &QWidget::windowTitleChanged, this, [&](const QString& title) {
+            if (title.endsWith("(Calculating)"))
+                log.painted = {};
+            if (title.endsWith("(Saving)"))
+                lastColumnShown << log.painted.contains(QRect(103, 0, 1, 104));
+        });
+        enter("2", "3", "2", "104", 0);
+        m_form->cmdBegin_Click();
+        QCOMPARE(lastColumnShown, QList<bool>(3, true));
     }
 
     void refusedParametersLeaveTheWindowIdle()

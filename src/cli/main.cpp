@@ -3,6 +3,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/FilmExport.h"
 #include "cli/FilmRender.h"
+#include "cli/HelpText.h"
 #include "cli/Interrupt.h"
 #include "cli/RenderArguments.h"
 
@@ -13,28 +14,11 @@ using namespace Cli;
 
 namespace {
 
-const char* const Usage = R"(Usage:
-  powerreels-cli render --emin E --emax E --steps N --pixels N [--palette NAME]
-                        [--dir PARENT] [--frames A-B] [--threads N] [--resume]
-  powerreels-cli export FOLDER --out FILE.mp4|FILE.webm|FILE.gif
-                        [--fps 24] [--pingpong] [--hold N]
-
-render  renders the film into PARENT/"eMin=E eMax=E Steps=N Pixels=N NAME",
-        one bitmap per frame, the same files as the window's Calculate.
-        --palette  Rainbow (default), Grey, Red, Green, Blue, Cyan, Magenta
-                   or Yellow
-        --dir      an existing folder (default: the current folder)
-        --frames   only frames A to B of the film's 0 to Steps
-        --threads  worker threads (default: one per core)
-        --resume   keep the frames already on disk whole, render the rest
-export  encodes a film folder's frames as a video, its type by the ending.
-        --fps       frames per second (default 24)
-        --pingpong  forward then back, for a seamless loop
-        --hold N    shows the first and last frame N frame times
-
-Exit codes: 0 done, 1 a file could not be read or written, 2 wrong
-arguments, 130 stopped by Ctrl-C (143 by SIGTERM).
-)";
+int PrintHelp(const std::string& help)
+{
+    std::fputs(help.c_str(), stdout);
+    return ExitSuccess;
+}
 
 int Run(const QStringList& arguments)
 {
@@ -43,18 +27,21 @@ int Run(const QStringList& arguments)
     const QStringList rest = arguments.mid(1);
     try {
         if (command == "render") {
+            if (AsksForHelp(rest))
+                return PrintHelp(RenderHelp());
             const RenderOptions options = ParseRenderArguments(rest);
             const std::atomic<int>& stop = CatchInterrupts();
             const auto observer = isatty(STDERR_FILENO) ? MakeBarProgress() : MakeLineProgress();
             return RenderFilm(options, *observer, stop);
         }
         if (command == "export") {
+            if (AsksForHelp(rest))
+                return PrintHelp(ExportHelp());
             const ExportOptions options = ParseExportArguments(rest);
             return ExportFilm(options, console, CatchInterrupts());
         }
         if (command == "--help" || command == "-h" || command == "help") {
-            std::fputs(Usage, stdout);
-            return ExitSuccess;
+            return PrintHelp(ProgramHelp());
         }
         if (command == "--version") {
             std::puts("powerreels-cli " POWERREELS_VERSION);

@@ -47,6 +47,7 @@ void IterateColumnsReference(const ColumnJob& job);
 void IterateColumnsScalar(const ColumnJob& job);
 void IterateColumnsAvx2(const ColumnJob& job);
 void IterateColumnsAvx512(const ColumnJob& job);
+void IterateColumnsAdvSimd(const ColumnJob& job);
 
 void SinCosLibrary(double angle, double& sine, double& cosine);
 void SinCosSleef(double angle, double& sine, double& cosine);

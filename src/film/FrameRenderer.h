@@ -8,8 +8,9 @@
 namespace Film {
 
 // Which implementation iterates the pixels. Fast picks the widest vector
-// unit the processor has (the reference when it lacks FMA); the forced
-// widths exist for tests and benchmarks.
+// unit the processor has (the reference when it lacks FMA, or on a processor
+// without a vector width here); the forced widths exist for tests and
+// benchmarks. Every fast width gives the same bits on x86-64 and AArch64.
 enum class MathPath
 {
     Reference,
@@ -17,6 +18,7 @@ enum class MathPath
     FastScalar,
     FastAvx2,
     FastAvx512,
+    FastAdvSimd,
 };
 
 bool IsAvailable(MathPath path);

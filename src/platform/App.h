@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/Version.h"
+
 #include <QString>
 
 // The running program: where it lives and which version it is.
 namespace App {
 
-inline constexpr int Major = 1;
-inline constexpr int Minor = 0;
-inline constexpr int Revision = 8;
+inline constexpr int Major = POWERREELS_VERSION_MAJOR;
+inline constexpr int Minor = POWERREELS_VERSION_MINOR;
+inline constexpr int Revision = POWERREELS_VERSION_REVISION;
 
 // The folder that holds the running program, without a trailing separator
 // unless it is the root.

@@ -47,28 +47,23 @@ def parse_arguments():
     parser.add_argument("--screenshot-input-box", metavar="PNG",
                         help="with --screenshot-idle: also photograph the SlideShow input box "
                              "over the window into this file")
-    parser.add_argument("--install-only", action="store_true",
-                        help="only install the Debian packages the tests need")
-    parser.add_argument("--no-install", action="store_true",
-                        help="never install packages; fail (or skip) when one is missing")
+    parser.add_argument("--check-only", action="store_true",
+                        help="only check that the Debian packages the tests need are there")
     return parser.parse_args()
 
 
-def provide_tools(window_managers, may_install):
-    """True when the required tools are there; the window managers that are
-    missing afterwards are returned too."""
-    missing = xsession.missing_packages(xsession.REQUIRED_TOOLS)
-    if missing and may_install and not xsession.install_packages(missing):
-        print(f"Could not install {' '.join(missing)}", file=sys.stderr)
+def check_tools(window_managers):
+    """True when the required tools are there, and the window managers that
+    are not. Tests never install anything: scripts/test does."""
     missing = xsession.missing_packages(xsession.REQUIRED_TOOLS)
     if missing:
-        print(f"The end-to-end tests need the Debian packages: {' '.join(missing)}",
-              file=sys.stderr)
+        print(f"The end-to-end tests need the Debian packages: {' '.join(missing)} "
+              "(scripts/test installs them)", file=sys.stderr)
         return False, []
     wanted = {wm: xsession.WINDOW_MANAGERS[wm] for wm in window_managers}
     absent = xsession.missing_packages(wanted)
-    if absent and may_install:
-        xsession.install_packages(absent)
+    if absent:
+        print(f"Not installed: {' '.join(absent)}", file=sys.stderr)
     return True, [wm for wm in window_managers if xsession.missing_packages({wm: wm})]
 
 
@@ -137,16 +132,16 @@ def main():
     window_managers = {"none": [None], "openbox": ["openbox"],
                        "both": [None, "openbox"]}[args.wm]
     named = [wm for wm in window_managers if wm]
-    ready, unavailable = provide_tools(named, may_install=not args.no_install)
-    if args.install_only:
-        return 0 if ready else 1
+    ready, unavailable = check_tools(named)
+    if args.check_only:
+        return 0 if ready and not unavailable else 1
     if not ready:
         return 1
     if not args.program or not os.access(args.program, os.X_OK):
         print(f"--program {args.program!r} is not an executable program", file=sys.stderr)
         return 1
     for wm in unavailable:
-        print(f"SKIP: {wm} is not installed and could not be installed", flush=True)
+        print(f"SKIP: {wm} is not installed", flush=True)
         window_managers.remove(wm)
     if not window_managers:
         return SKIPPED

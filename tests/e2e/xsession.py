@@ -24,26 +24,6 @@ def missing_packages(tools):
     return sorted({package for tool, package in tools.items() if shutil.which(tool) is None})
 
 
-def install_packages(packages):
-    """Installs Debian packages the way the project's scripts do; True when
-    they are there afterwards."""
-    if not packages:
-        return True
-    prefix = [] if os.geteuid() == 0 else ["sudo", "-n"]
-    if prefix and shutil.which("sudo") is None:
-        return False
-    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-    print(f"Installing: {' '.join(packages)}", flush=True)
-    update = subprocess.run(prefix + ["apt-get", "update", "-qq"], env=env,
-                            stdin=subprocess.DEVNULL)
-    if update.returncode != 0:
-        return False
-    install = subprocess.run(
-        prefix + ["apt-get", "install", "-y", "-qq", "--no-install-recommends", *packages],
-        env=env, stdin=subprocess.DEVNULL)
-    return install.returncode == 0
-
-
 class XSession:
     """Xvfb (and a window manager) for the length of a with-block."""
 

@@ -18,6 +18,8 @@ inline std::string PathName(Film::MathPath path)
         return "FastAvx2";
     case Film::MathPath::FastAvx512:
         return "FastAvx512";
+    case Film::MathPath::FastAdvSimd:
+        return "FastAdvSimd";
     }
     return "Unknown";
 }

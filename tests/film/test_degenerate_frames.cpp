@@ -78,7 +78,8 @@ std::string CaseName(const testing::TestParamInfo<std::tuple<MathPath, double>>&
 
 INSTANTIATE_TEST_SUITE_P(Table, DegenerateFrame,
                          testing::Combine(testing::Values(MathPath::Reference, MathPath::FastScalar,
-                                                          MathPath::FastAvx2, MathPath::FastAvx512),
+                                                          MathPath::FastAvx2, MathPath::FastAvx512,
+                                                          MathPath::FastAdvSimd),
                                           testing::ValuesIn(DegenerateExponents)),
                          CaseName);
 

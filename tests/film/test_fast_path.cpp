@@ -77,7 +77,8 @@ TEST_P(FastPathIdentical, OnEveryThreadCount)
 
 INSTANTIATE_TEST_SUITE_P(Table, FastPathIdentical,
                          testing::Combine(testing::Values(MathPath::Fast, MathPath::FastScalar,
-                                                          MathPath::FastAvx2, MathPath::FastAvx512),
+                                                          MathPath::FastAvx2, MathPath::FastAvx512,
+                                                          MathPath::FastAdvSimd),
                                           testing::ValuesIn(Exponents)),
                          [](const testing::TestParamInfo<std::tuple<MathPath, double>>& info) {
                              return PathName(std::get<0>(info.param)) + "_" +

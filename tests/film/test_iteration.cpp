@@ -41,7 +41,7 @@ const PixelCase PixelCases[] = {
 };
 
 const MathPath Paths[] = {MathPath::Reference, MathPath::FastScalar, MathPath::FastAvx2,
-                          MathPath::FastAvx512};
+                          MathPath::FastAvx512, MathPath::FastAdvSimd};
 
 // Runs one path's column routine on a single column of the given radii at
 // angle 0, the way a frame render would.

@@ -1,5 +1,5 @@
-"""The installed program: `cmake --install` into a temporary prefix gives a
-well-kept Linux desktop program, and that program, started from its desktop
+"""The installed program: `cmake --install` into a temporary prefix, and the
+Debian package, give a well-kept Linux desktop program, and that program, started from its desktop
 entry by a user who cannot write in its folder, keeps its films in the user's
 pictures folder.
 
@@ -7,7 +7,9 @@ Usage: test_install.py --build-dir DIR --cmake CMAKE --app-id ID [--with-cli]
        [unittest arguments, e.g. a class name]"""
 
 import argparse
+import gzip
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -28,17 +30,24 @@ SYSTEM_PATH = "/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin"
 
 
 def install(prefix):
-    """`cmake --install` into prefix. The build folder's install manifest is
-    put back afterwards: it is what the user uninstalls a real install by."""
+    """`cmake --install` into prefix."""
+    result = with_manifest_kept(
+        [OPTIONS.cmake, "--install", OPTIONS.build_dir, "--prefix", prefix])
+    if result.returncode != 0:
+        raise AssertionError(f"cmake --install failed ({result.returncode}):\n"
+                             f"{result.stdout}{result.stderr}")
+
+
+def with_manifest_kept(argv):
+    """Runs an install command. The build folder's install manifest is put
+    back afterwards: it is what the user uninstalls a real install by."""
     manifest = os.path.join(OPTIONS.build_dir, "install_manifest.txt")
     saved = None
     if os.path.exists(manifest):
         with open(manifest, "rb") as file:
             saved = file.read()
     try:
-        result = subprocess.run(
-            [OPTIONS.cmake, "--install", OPTIONS.build_dir, "--prefix", prefix],
-            capture_output=True, text=True, check=False)
+        return subprocess.run(argv, capture_output=True, text=True, check=False)
     finally:
         if saved is None:
             if os.path.exists(manifest):
@@ -46,9 +55,6 @@ def install(prefix):
         else:
             with open(manifest, "wb") as file:
                 file.write(saved)
-    if result.returncode != 0:
-        raise AssertionError(f"cmake --install failed ({result.returncode}):\n"
-                             f"{result.stdout}{result.stderr}")
 
 
 class InstalledTree:
@@ -177,6 +183,55 @@ class Validators(unittest.TestCase):
 
     def test_metainfo_validates(self):
         self.validate([need_tool("appstreamcli"), "validate", "--no-net", self.tree.metainfo])
+
+
+class DebianPackage(unittest.TestCase):
+    """The .deb that scripts/package makes: the installed files under /usr,
+    the libraries it links as Depends, and man pages that list every option
+    of each command's --help."""
+
+    def test_package_holds_the_program_and_its_man_pages(self):
+        need_tool("dpkg-shlibdeps")
+        folder = tempfile.mkdtemp(prefix="powerreels-deb-")
+        try:
+            result = with_manifest_kept(
+                [need_tool("cpack"), "-G", "DEB", "-B", folder, "--config",
+                 os.path.join(OPTIONS.build_dir, "CPackConfig.cmake")])
+            self.assertEqual(result.returncode, 0, f"cpack failed:\n{result.stdout}"
+                                                   f"{result.stderr}")
+            debs = [name for name in os.listdir(folder) if name.endswith(".deb")]
+            self.assertEqual(len(debs), 1, f"packages made: {debs}")
+            deb = os.path.join(folder, debs[0])
+            self.assertRegex(debs[0], r"^powerreels_[0-9.]+_[a-z0-9]+\.deb$")
+            depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True,
+                                     text=True, check=True).stdout
+            for library in ("libqt6widgets6", "libsleef3", "qt6-qpa-plugins"):
+                self.assertIn(library, depends, "Depends of the package")
+            root = os.path.join(folder, "root")
+            subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
+            man = os.path.join(root, "usr", "share", "man", "man1")
+            files = [os.path.join("usr", "bin", "powerreels"),
+                     os.path.join("usr", "share", "applications", f"{OPTIONS.app_id}.desktop"),
+                     os.path.join("usr", "share", "metainfo", f"{OPTIONS.app_id}.metainfo.xml"),
+                     os.path.join("usr", "share", "man", "man1", "powerreels.1.gz")]
+            for path in files:
+                self.assertTrue(os.path.isfile(os.path.join(root, path)), f"{path} not in {deb}")
+            if not OPTIONS.with_cli:
+                return
+            with gzip.open(os.path.join(man, "powerreels-cli.1.gz"), "rt") as file:
+                page = file.read().replace("\\-", "-")
+            cli = os.path.join(root, "usr", "bin", "powerreels-cli")
+            for command in ("render", "export"):
+                result = subprocess.run([cli, command, "--help"], capture_output=True, text=True,
+                                        check=False)
+                self.assertEqual(result.returncode, 0, f"{command} --help: {result.stderr}")
+                options = set(re.findall(r"--[a-z]+", result.stdout))
+                self.assertIn("--out" if command == "export" else "--emin", options)
+                for option in options:
+                    self.assertIn(option, page, f"{option} of {command} --help is not in "
+                                                f"powerreels-cli(1)")
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 class DesktopCase(unittest.TestCase):

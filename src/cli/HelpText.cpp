@@ -1,0 +1,91 @@
+#include "cli/HelpText.h"
+
+#include <string_view>
+
+namespace Cli {
+
+namespace {
+
+constexpr std::string_view RenderUsage =
+    "powerreels-cli render --emin E --emax E --steps N --pixels N [OPTION]...\n";
+
+constexpr std::string_view ExportUsage =
+    "powerreels-cli export FOLDER --out FILE.mp4|FILE.webm|FILE.gif [OPTION]...\n";
+
+constexpr std::string_view RenderSection = R"(Render options:
+  render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
+  Pixels=N NAME", one bitmap per frame: the same files as the window's
+  Calculate. The numbers get the window's checks and messages.
+      --emin E        the minimum exponent, at least 1
+      --emax E        the maximum exponent, above the minimum
+      --steps N       the number of steps; the film has N + 1 frames
+      --pixels N      width and height of a frame, up to 16384
+      --palette NAME  Rainbow (default), Grey, Red, Green, Blue, Cyan, Magenta
+                      or Yellow
+      --dir PARENT    an existing folder (default: the current folder)
+      --frames A-B    only frames A to B of the film's 0 to N; A alone: one frame
+      --threads N     worker threads (default: one per core)
+      --resume        keeps the frames of the range already on disk whole and
+                      renders only the missing or damaged ones
+  Exit status: 0 every frame of the range is on disk; 1 the folder could not
+  be made or a frame is missing; 2 wrong arguments; 130 Ctrl-C; 143 SIGTERM.
+)";
+
+constexpr std::string_view ExportSection = R"(Export options:
+  export encodes the frames of a film folder that render made as a video,
+  its type by the ending: .mp4 (H.264), .webm (VP9) or .gif.
+      --out FILE      the video to write; never left half-written
+      --fps N         frames per second (default 24)
+      --pingpong      forward, then back, for a seamless loop
+      --hold N        shows the first and the last frame N frame times
+      --              ends the options: FOLDER may then start with --
+  Exit status: 0 written; 1 no frame found, or the video could not be
+  written; 2 wrong arguments or a folder whose name is not a film's;
+  130 Ctrl-C; 143 SIGTERM.
+)";
+
+constexpr std::string_view OtherSection = R"(Other options:
+  -h, --help          shows this help (after a command: that command's)
+      --version       shows the version
+)";
+
+} // namespace
+
+std::string ProgramHelp()
+{
+    std::string help = "Usage: ";
+    help += RenderUsage;
+    help += "  or:  ";
+    help += ExportUsage;
+    help += "Renders films of the Mandelbrot set with real exponents without a window,\n"
+            "the same frames as the PowerReels window, and turns them into videos.\n\n";
+    help += RenderSection;
+    help += "\n";
+    help += ExportSection;
+    help += "\n";
+    help += OtherSection;
+    return help;
+}
+
+std::string RenderHelp()
+{
+    return "Usage: " + std::string(RenderUsage) + "\n" + std::string(RenderSection);
+}
+
+std::string ExportHelp()
+{
+    return "Usage: " + std::string(ExportUsage) + "\n" + std::string(ExportSection);
+}
+
+bool AsksForHelp(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == "--")
+            return false;
+        if (argument == "--help" || argument == "-h")
+            return true;
+    }
+    return false;
+}
+
+} // namespace Cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/VideoWriter.h"
+#include "cli/VideoKind.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,6 +3,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/FilmFolder.h"
 #include "cli/PlayOrder.h"
+#include "cli/VideoWriter.h"
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"

@@ -21,7 +21,6 @@ struct Encoding
 {
     const char* muxer;
     const char* encoder;
-    const char* name;
     AVPixelFormat pixelFormat;
 };
 
@@ -29,11 +28,11 @@ Encoding EncodingFor(VideoKind kind)
 {
     switch (kind) {
     case VideoKind::Mp4:
-        return {"mp4", "libx264", "MP4 (H.264)", AV_PIX_FMT_YUV420P};
+        return {"mp4", "libx264", AV_PIX_FMT_YUV420P};
     case VideoKind::WebM:
-        return {"webm", "libvpx-vp9", "WebM (VP9)", AV_PIX_FMT_YUV420P};
+        return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P};
     case VideoKind::Gif:
-        return {"gif", "gif", "GIF", AV_PIX_FMT_PAL8};
+        return {"gif", "gif", AV_PIX_FMT_PAL8};
     }
     return {};
 }
@@ -78,23 +77,6 @@ struct ScaleDeleter
 };
 
 } // namespace
-
-std::optional<VideoKind> VideoKindForPath(const QString& path)
-{
-    const QString ending = QFileInfo(path).suffix().toLower();
-    if (ending == "mp4")
-        return VideoKind::Mp4;
-    if (ending == "webm")
-        return VideoKind::WebM;
-    if (ending == "gif")
-        return VideoKind::Gif;
-    return std::nullopt;
-}
-
-QString VideoKindName(VideoKind kind)
-{
-    return QString::fromLatin1(EncodingFor(kind).name);
-}
 
 QSize VideoSizeFor(VideoKind kind, QSize frameSize)
 {
@@ -156,6 +138,9 @@ struct VideoWriter::State
     bool finished = false;
 
     void open(const Encoding& encoding, const QString& path, int framesPerSecond);
+    void openEncoder(const Encoding& encoding, const AVCodec* encoder, int framesPerSecond);
+    void startFile(const QString& path);
+    void allocateFrames(const Encoding& encoding);
     void send(const AVFrame* frame);
 };
 
@@ -163,16 +148,22 @@ void VideoWriter::State::open(const Encoding& encoding, const QString& path, int
 {
     const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
     if (encoder == nullptr)
-        throw VideoError(QString("This FFmpeg has no %1 encoder (%2), which %3 videos need; "
+        throw VideoError(QString("This FFmpeg has no %1 encoder (%2), which %1 videos need; "
                                  "install a libavcodec built with it.")
-                             .arg(encoding.name, encoding.encoder, encoding.name));
-
-    const QByteArray fileName = QFile::encodeName(path);
+                             .arg(VideoKindName(kind), encoding.encoder));
     AVFormatContext* rawFormat = nullptr;
-    Check(avformat_alloc_output_context2(&rawFormat, nullptr, encoding.muxer, fileName.constData()),
-          QString("No %1 container").arg(encoding.name));
+    Check(avformat_alloc_output_context2(&rawFormat, nullptr, encoding.muxer,
+                                         QFile::encodeName(path).constData()),
+          QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
+    openEncoder(encoding, encoder, framesPerSecond);
+    startFile(path);
+    allocateFrames(encoding);
+}
 
+void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* encoder,
+                                     int framesPerSecond)
+{
     codec.reset(avcodec_alloc_context3(encoder));
     if (!codec)
         throw VideoError("Out of memory for the encoder.");
@@ -205,7 +196,10 @@ void VideoWriter::State::open(const Encoding& encoding, const QString& path, int
     const int opened = avcodec_open2(codec.get(), encoder, &options);
     av_dict_free(&options);
     Check(opened, QString("The %1 encoder refused the film").arg(encoding.encoder));
+}
 
+void VideoWriter::State::startFile(const QString& path)
+{
     stream = avformat_new_stream(format.get(), nullptr);
     if (stream == nullptr)
         throw VideoError("Out of memory for the video stream.");
@@ -214,7 +208,7 @@ void VideoWriter::State::open(const Encoding& encoding, const QString& path, int
     Check(avcodec_parameters_from_context(stream->codecpar, codec.get()),
           "Cannot describe the video stream");
 
-    Check(avio_open(&format->pb, fileName.constData(), AVIO_FLAG_WRITE),
+    Check(avio_open(&format->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE),
           QString("Cannot write \"%1\"").arg(path));
     AVDictionary* muxerOptions = nullptr;
     // The index at the front lets a browser start playing before the end.
@@ -223,7 +217,10 @@ void VideoWriter::State::open(const Encoding& encoding, const QString& path, int
     const int written = avformat_write_header(format.get(), &muxerOptions);
     av_dict_free(&muxerOptions);
     Check(written, QString("Cannot start \"%1\"").arg(path));
+}
 
+void VideoWriter::State::allocateFrames(const Encoding& encoding)
+{
     picture.reset(av_frame_alloc());
     packet.reset(av_packet_alloc());
     if (!picture || !packet)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/VideoKind.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -8,19 +10,6 @@
 #include <stdexcept>
 
 namespace Cli {
-
-enum class VideoKind
-{
-    Mp4,  // H.264, yuv420p: plays in every browser and on phones
-    WebM, // VP9
-    Gif,  // an animated GIF that loops for ever
-};
-
-// The kind of video a file name asks for by its ending, if any.
-std::optional<VideoKind> VideoKindForPath(const QString& path);
-
-// "MP4 (H.264)" and the like, for messages.
-QString VideoKindName(VideoKind kind);
 
 // The picture size in a video of this kind: H.264 and VP9 in 4:2:0 need even
 // sides, so an odd frame gets its last row and column repeated.

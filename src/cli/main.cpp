@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCodes.h"
-#include "cli/FilmExport.h"
+#include "cli/ExportProgram.h"
 #include "cli/FilmRender.h"
 #include "cli/HelpText.h"
 #include "cli/Interrupt.h"
@@ -37,8 +37,7 @@ int Run(const QStringList& arguments)
         if (command == "export") {
             if (AsksForHelp(rest))
                 return PrintHelp(ExportHelp());
-            const ExportOptions options = ParseExportArguments(rest);
-            return ExportFilm(options, console, CatchInterrupts());
+            return RunExportProgram(rest, console);
         }
         if (command == "--help" || command == "-h" || command == "help") {
             return PrintHelp(ProgramHelp());

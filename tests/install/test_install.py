@@ -119,6 +119,25 @@ class InstalledFiles(unittest.TestCase):
             self.assertTrue(os.path.isfile(path), f"{name} is not installed in {self.tree.bin}")
             self.assertTrue(os.access(path, os.X_OK), f"{path} is not executable")
 
+    def test_installed_command_line_exports_and_renders_without_ffmpeg(self):
+        if not OPTIONS.with_cli:
+            self.skipTest("built without the command line")
+        cli = os.path.join(self.tree.bin, "powerreels-cli")
+        libraries = subprocess.run(["ldd", cli], capture_output=True, text=True,
+                                   check=True).stdout
+        self.assertNotRegex(libraries, r"libav(codec|format)|libswscale",
+                            "a render must not load FFmpeg's libraries")
+        work = tempfile.mkdtemp(prefix="powerreels-export-")
+        try:
+            film = ["--emin", "2", "--emax", "3", "--steps", "1", "--pixels", "104"]
+            for arguments in (["render"] + film, ["export", FILM_FOLDER, "--out", "film.gif"]):
+                result = subprocess.run([cli] + arguments, cwd=work, capture_output=True,
+                                        text=True, check=False)
+                self.assertEqual(result.returncode, 0, f"{arguments[0]}: {result.stderr}")
+            self.assertTrue(os.path.isfile(os.path.join(work, "film.gif")))
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+
     def test_desktop_entry_starts_the_program_with_its_icon(self):
         path = self.tree.desktop_file
         self.assertTrue(os.path.isfile(path), f"no desktop entry at {path}")
@@ -218,6 +237,8 @@ class DebianPackage(unittest.TestCase):
                 self.assertTrue(os.path.isfile(os.path.join(root, path)), f"{path} not in {deb}")
             if not OPTIONS.with_cli:
                 return
+            export = os.path.join("usr", "libexec", "powerreels", "powerreels-export")
+            self.assertTrue(os.path.isfile(os.path.join(root, export)), f"{export} not in {deb}")
             with gzip.open(os.path.join(man, "powerreels-cli.1.gz"), "rt") as file:
                 page = file.read().replace("\\-", "-")
             cli = os.path.join(root, "usr", "bin", "powerreels-cli")

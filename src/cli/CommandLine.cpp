@@ -2,11 +2,6 @@
 
 namespace Cli {
 
-UsageError::UsageError(const QString& message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 ScannedArguments ScanArguments(const QStringList& arguments, const QStringList& valueOptions,
                                const QStringList& flagOptions)
 {

@@ -1,23 +1,13 @@
 #pragma once
 
+#include "cli/MessageError.h"
+
 #include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
 namespace Cli {
-
-// A command line that cannot be used as given; the text tells what to fix.
-class UsageError : public std::runtime_error
-{
-public:
-    explicit UsageError(const QString& message);
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
-};
 
 struct ScannedArguments
 {

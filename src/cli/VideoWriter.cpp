@@ -117,11 +117,6 @@ std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize)
         .arg(MaxMacroblocks);
 }
 
-VideoError::VideoError(const QString& message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 struct VideoWriter::State
 {
     VideoKind kind = VideoKind::Mp4;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/MessageError.h"
 #include "cli/VideoKind.h"
 
 #include <QImage>
@@ -7,7 +8,6 @@
 #include <QString>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace Cli {
 
@@ -21,16 +21,6 @@ std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
 // Why a video of this kind with frames of this size may not play; none when
 // nothing speaks against it.
 std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize);
-
-class VideoError : public std::runtime_error
-{
-public:
-    explicit VideoError(const QString& message);
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
-};
 
 // Encodes frames into a video file with FFmpeg's libraries. The file at path
 // is incomplete until finish() has returned. Throws VideoError, among others

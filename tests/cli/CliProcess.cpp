@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <csignal>
 
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment)
@@ -18,6 +19,29 @@ CliResult RunCli(const QStringList& arguments, const QString& folder,
     result.exitCode = process.exitCode();
     result.err = QString::fromLocal8Bit(process.readAllStandardError());
     return result;
+}
+
+QByteArray StartCliUntil(QProcess& process, const QStringList& arguments, const QString& folder,
+                         const char* marker)
+{
+    process.setWorkingDirectory(folder);
+    process.setReadChannel(QProcess::StandardError);
+    process.start(POWERREELS_CLI, arguments);
+    QByteArray err;
+    while (!err.contains(marker) && process.waitForReadyRead(30000))
+        err += process.readAllStandardError();
+    return err;
+}
+
+bool StopCli(QProcess& process, const std::vector<int>& sent, QByteArray& err)
+{
+    for (const int signal : sent) {
+        if (const qint64 pid = process.processId(); pid > 0)
+            ::kill(pid_t(pid), signal);
+    }
+    const bool ended = process.waitForFinished(30000);
+    err += process.readAllStandardError();
+    return ended;
 }
 
 QMap<QString, QByteArray> FolderFiles(const QString& folder)

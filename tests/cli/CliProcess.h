@@ -5,6 +5,9 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+class QProcess;
 
 struct CliResult
 {
@@ -15,6 +18,16 @@ struct CliResult
 // Runs the built powerreels-cli to its end in folder, stderr not a terminal.
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+// Starts the built powerreels-cli in folder and reads its stderr until it
+// holds marker or the program ends; returns what was read.
+QByteArray StartCliUntil(QProcess& process, const QStringList& arguments, const QString& folder,
+                         const char* marker);
+
+// Sends the signals to the program while it runs (a pid of 0 would reach
+// this test's own group), then waits for its end and reads the rest of
+// stderr into err.
+bool StopCli(QProcess& process, const std::vector<int>& sent, QByteArray& err);
 
 // Every file under folder by its relative path, with its bytes.
 QMap<QString, QByteArray> FolderFiles(const QString& folder);

@@ -265,20 +265,12 @@ TEST_P(StoppedExportTest, LeavesNoVideo)
     const StopCase& c = GetParam();
     QTemporaryDir out;
     QProcess process;
-    process.setWorkingDirectory(out.path());
-    process.setReadChannel(QProcess::StandardError);
     // Minutes of video: far longer than the wait for the first line.
-    process.start(POWERREELS_CLI,
-                  {"export", TestFilms().even, "--out", "film.mp4", "--hold", "60000"});
-    ASSERT_TRUE(process.waitForStarted());
-    QByteArray err;
-    while (!err.contains("Encoding") && process.waitForReadyRead(30000))
-        err += process.readAllStandardError();
+    QByteArray err =
+        StartCliUntil(process, {"export", TestFilms().even, "--out", "film.mp4", "--hold", "60000"},
+                      out.path(), "Encoding");
     ASSERT_TRUE(err.contains("Encoding")) << err.toStdString();
-    for (const int signal : c.sent)
-        ::kill(pid_t(process.processId()), signal);
-    ASSERT_TRUE(process.waitForFinished(30000));
-    err += process.readAllStandardError();
+    ASSERT_TRUE(StopCli(process, c.sent, err));
 
     if (c.exitCode < 0) {
         EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);

@@ -297,18 +297,11 @@ TEST_P(LongFilmTest, CountsEveryFrame)
     const LongFilmCase& c = GetParam();
     QTemporaryDir work;
     QProcess process;
-    process.setWorkingDirectory(work.path());
-    process.setReadChannel(QProcess::StandardError);
-    process.start(POWERREELS_CLI, {"render", "--emin", "1", "--emax", "1e7", "--steps",
-                                   "2147483647", "--pixels", "104", "--frames", c.frames});
-    QByteArray err;
-    while (!err.contains("saved as") && process.waitForReadyRead(30000))
-        err += process.readAllStandardError();
-    // A pid of 0 would signal this test's own group.
-    if (const qint64 pid = process.processId(); pid > 0)
-        ::kill(pid_t(pid), SIGTERM);
-    ASSERT_TRUE(process.waitForFinished(30000));
-    err += process.readAllStandardError();
+    QByteArray err = StartCliUntil(process,
+                                   {"render", "--emin", "1", "--emax", "1e7", "--steps",
+                                    "2147483647", "--pixels", "104", "--frames", c.frames},
+                                   work.path(), "saved as");
+    ASSERT_TRUE(StopCli(process, {SIGTERM}, err));
 
     EXPECT_TRUE(err.startsWith(c.start)) << err.toStdString();
     EXPECT_TRUE(err.contains(c.firstFrame)) << err.toStdString();
@@ -341,18 +334,11 @@ TEST_P(StopTest, LeavesOnlyWholeFrames)
 {
     QTemporaryDir work;
     QProcess process;
-    process.setWorkingDirectory(work.path());
-    process.start(POWERREELS_CLI,
-                  RenderArguments("2", "3", 100, 800, "Cyan", ".") + QStringList{"--threads", "1"});
-    ASSERT_TRUE(process.waitForStarted());
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray err;
-    while (!err.contains("saved as") && process.waitForReadyRead(30000))
-        err += process.readAllStandardError();
+    QByteArray err = StartCliUntil(
+        process, RenderArguments("2", "3", 100, 800, "Cyan", ".") + QStringList{"--threads", "1"},
+        work.path(), "saved as");
     ASSERT_TRUE(err.contains("saved as")) << err.toStdString();
-    ::kill(pid_t(process.processId()), GetParam().signal);
-    ASSERT_TRUE(process.waitForFinished(30000));
-    err += process.readAllStandardError();
+    ASSERT_TRUE(StopCli(process, {GetParam().signal}, err));
 
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), GetParam().exitCode);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cmath>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -270,6 +271,10 @@ TEST_P(StoppedExportTest, LeavesNoVideo)
         StartCliUntil(process, {"export", TestFilms().even, "--out", "film.mp4", "--hold", "60000"},
                       out.path(), "Encoding");
     ASSERT_TRUE(err.contains("Encoding")) << err.toStdString();
+    // Stopped while the video is being written.
+    for (int wait = 0; wait < 300 && Leftovers(out.path(), "film.mp4").isEmpty(); ++wait)
+        QThread::msleep(100);
+    ASSERT_FALSE(Leftovers(out.path(), "film.mp4").isEmpty());
     ASSERT_TRUE(StopCli(process, c.sent, err));
 
     if (c.exitCode < 0) {

@@ -2,8 +2,8 @@
 
 #include "cli/RenderArguments.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
+#include "render/PaletteNames.h"
 
 #include "platform/Numbers.h"
 

@@ -3,14 +3,14 @@
 #include "cli/ExitCodes.h"
 #include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
-#include "film/PaletteNames.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/PackedColumns.h"
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
+#include "render/FrameRenderer.h"
+#include "render/PaletteNames.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -2,8 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
+#include "render/PaletteNames.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "window/frmPowerReels.h"
 
-#include "film/FrameRenderer.h"
-#include "film/PaletteNames.h"
 #include "platform/Pictures.h"
+#include "render/FrameRenderer.h"
+#include "render/PaletteNames.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

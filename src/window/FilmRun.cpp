@@ -1,11 +1,11 @@
 #include "window/frmPowerReels.h"
 
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
 #include "platform/Events.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "platform/StagedFile.h"
+#include "render/FrameRenderer.h"
 #include "window/Attempt.h"
 
 using namespace Platform;

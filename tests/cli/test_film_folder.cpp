@@ -1,6 +1,6 @@
 #include "cli/FilmFolder.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
+#include "render/PaletteNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "EscapeColor.h"
+#include "render/EscapeColor.h"
 
-#include "Palette.h"
+#include "render/Palette.h"
 
 #include <cmath>
 

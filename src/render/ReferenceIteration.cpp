@@ -1,7 +1,7 @@
 #include "AssignFinite.h"
 #include "ColumnJob.h"
-#include "FrameRenderer.h"
-#include "FrameValues.h"
+#include "render/FrameRenderer.h"
+#include "render/FrameValues.h"
 
 #include <cmath>
 

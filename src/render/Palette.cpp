@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "render/Palette.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 // can be picked by the linker for another.
 
 #include "ColumnJob.h"
-#include "FrameValues.h"
+#include "render/FrameValues.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "film/Palette.h"
+#include "render/Palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include "ColumnJob.h"
-#include "EscapeColor.h"
-#include "FrameValues.h"
 #include "PolarMapping.h"
+#include "render/EscapeColor.h"
+#include "render/FrameValues.h"
 
 #include <algorithm>
 #include <array>

@@ -338,7 +338,7 @@ void Form::keyPressEvent(QKeyEvent* event)
     }
     int keyAscii = 0;
     if (enter)
-        keyAscii = 13;
+        keyAscii = KeyEnter;
     else if (!event->text().isEmpty())
         keyAscii = event->text().at(0).unicode();
     if (keyAscii == 0) {

@@ -15,6 +15,10 @@
 
 namespace Platform {
 
+// Key codes Form_KeyPress is given for ENTER and SPACE.
+inline constexpr int KeyEnter = 13;
+inline constexpr int KeySpace = 32;
+
 // Why a window is asked to close.
 namespace UnloadOrigin {
 inline constexpr int FormControlMenu = 0; // the close box or the window manager

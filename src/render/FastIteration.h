@@ -5,6 +5,7 @@
 // can be picked by the linker for another.
 
 #include "ColumnJob.h"
+#include "render/EscapeCount.h"
 #include "render/FrameValues.h"
 
 #include <cstddef>
@@ -49,7 +50,7 @@ void IterateColumnsInLanes(const ColumnJob& job)
 
     const Vec e = Splat<Vec>(job.e);
     const Vec bailout = Splat<Vec>(job.bailout);
-    const Vec lastStep = Splat<Vec>(64);
+    const Vec maxEscapeCount = Splat<Vec>(MaxEscapeCount);
     const Vec one = Splat<Vec>(1);
     const Vec pi = Splat<Vec>(Pi);
     const Vec halfPi = Splat<Vec>(Pi / 2);
@@ -159,7 +160,7 @@ void IterateColumnsInLanes(const ColumnJob& job)
     for (;;) {
         unsigned stopped = 0;
         for (int g = 0; g < Groups; ++g) {
-            stopped |= Traits::Bits((r[g] > bailout) | (count[g] > lastStep)) << (g * Width);
+            stopped |= Traits::Bits((r[g] > bailout) | (count[g] > maxEscapeCount)) << (g * Width);
         }
         stopped &= active;
         unsigned freeLanes = exhausted ? stopped : stopped | (AllLanes & ~active);

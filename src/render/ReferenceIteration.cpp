@@ -1,5 +1,6 @@
 #include "AssignFinite.h"
 #include "ColumnJob.h"
+#include "render/EscapeCount.h"
 #include "render/FrameRenderer.h"
 #include "render/FrameValues.h"
 
@@ -39,8 +40,8 @@ int IterateReference(double e, double bailout, double rho, double theta)
             }
         }
         ++i;
-        if (i > 64) {
-            return 65;
+        if (i > MaxEscapeCount) {
+            return NotEscaped;
         }
     }
 }

@@ -9,9 +9,13 @@ using namespace Platform;
 
 namespace {
 
-const char* const FrameTimePrompt =
-    "How Long Do You Want Each Frame to Be Displayed (1-65535 msec)?\r\n\r\n"
-    "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
+QString FrameTimePrompt()
+{
+    return "How Long Do You Want Each Frame to Be Displayed (1-" +
+           QString::number(Timer::MaxInterval) +
+           " msec)?\r\n\r\n"
+           "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
+}
 
 } // namespace
 
@@ -23,7 +27,7 @@ void frmPowerReels::cmdSlideShow_Click()
     const double top = Top();
     // 11 pixels left and 32 below, with the screen's exact twips per pixel.
     const QString answer =
-        desktop().InputBox(FrameTimePrompt, "PowerReels - SlideShow!", "42",
+        desktop().InputBox(FrameTimePrompt(), "PowerReels - SlideShow!", "42",
                            left - 11.0 * twipsPerPixelX(), top + 32.0 * twipsPerPixelY());
     const std::optional<std::int32_t> frameTime = SlideShow::FrameTimeFromAnswer(answer);
     if (!frameTime) {
@@ -58,8 +62,8 @@ void frmPowerReels::Form_KeyPress(int& KeyAscii)
 {
     if (!SlideShow::IsShowCaption(Caption()))
         return;
-    if (KeyAscii == 32)
+    if (KeyAscii == KeySpace)
         tmrSlideShow.setEnabled(!tmrSlideShow.Enabled());
-    if (KeyAscii == 13)
+    if (KeyAscii == KeyEnter)
         lngDirection = -lngDirection;
 }

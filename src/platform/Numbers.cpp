@@ -169,12 +169,6 @@ double readDecimal(Reader& in)
     return value;
 }
 
-QString decimalSeparatorText()
-{
-    const QString separator = QLocale().decimalPoint();
-    return separator.isEmpty() ? QStringLiteral(".") : separator;
-}
-
 // The classic runtime never holds an infinite or undefined Double: the
 // operation that would make one raises an overflow instead.
 void requireFinite(double value, const char* operation)
@@ -307,7 +301,7 @@ double Int(double value)
     return std::floor(value);
 }
 
-QString Format(double value)
+QString Format(double value, QChar separator)
 {
     requireFinite(value, "Format");
     if (value == 0.0) {
@@ -332,7 +326,6 @@ QString Format(double value)
         exponent = -exponent;
     }
 
-    const QString separator = decimalSeparatorText();
     const QString significant = QString::fromLatin1(digits);
     QString text = value < 0 ? QStringLiteral("-") : QString();
     if (exponent > largestFixedExponent || exponent < smallestFixedExponent) {
@@ -354,7 +347,7 @@ QString Format(double value)
     return text;
 }
 
-QString Format(double value, QStringView patternText)
+QString Format(double value, QStringView patternText, QChar separator)
 {
     const Pattern& pattern = findPattern(patternText);
     requireFinite(value, "Format");
@@ -369,14 +362,15 @@ QString Format(double value, QStringView patternText)
     QString text = negative ? QStringLiteral("-") : QString();
     text += whole.rightJustified(pattern.minimumIntegerDigits, u'0');
     if (pattern.separator) {
-        text += decimalSeparatorText() + fraction;
+        text += separator + fraction;
     }
     return text;
 }
 
 QChar DecimalSeparator()
 {
-    return decimalSeparatorText().front();
+    const QString separator = QLocale().decimalPoint();
+    return separator.isEmpty() ? QChar(u'.') : separator.front();
 }
 
 QString Right(const QString& text, qsizetype n)

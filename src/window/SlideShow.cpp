@@ -1,6 +1,7 @@
 #include "window/frmPowerReels.h"
 
 #include "film/FrameNaming.h"
+#include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "slideshow/Playback.h"
 #include "window/Attempt.h"
@@ -47,9 +48,12 @@ void frmPowerReels::tmrSlideShow_Timer()
     Attempt([&] { tmrSlideShow.setInterval(lngInterval); });
     double e = 0;
     Attempt([&] { e = FrameExponent(lngFrame); });
-    Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)")); });
+    const QChar separator = DecimalSeparator();
+    Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)", separator)); });
     // A missing or unreadable frame leaves the picture shown before.
-    Attempt([&] { setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(), e))); });
+    Attempt([&] {
+        setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(separator), e, separator)));
+    });
     const SlideShow::Position next = SlideShow::Advance(lngFrame, lngDirection, Steps);
     lngFrame = next.frame;
     lngDirection = next.direction;

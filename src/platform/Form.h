@@ -112,6 +112,12 @@ protected:
 
     float twipsPerPixelX() const { return m_screen.TwipsPerPixelX; }
     float twipsPerPixelY() const { return m_screen.TwipsPerPixelY; }
+    // Twips as whole pixels of this screen, rounded to the nearest.
+    int pixelsX(double twips) const;
+    int pixelsY(double twips) const;
+    // The left and top edges (twips) that centre the window on the screen.
+    double centredLeft() const;
+    double centredTop() const;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -31,13 +31,9 @@ void frmPowerReels::buildDesign()
     const auto place = [this](QWidget& control, const char* name, double left, double top,
                               double width, double height) {
         control.setObjectName(name);
-        control.setGeometry(int(std::lround(left / twipsPerPixelX())),
-                            int(std::lround(top / twipsPerPixelY())),
-                            int(std::lround(width / twipsPerPixelX())),
-                            int(std::lround(height / twipsPerPixelY())));
+        control.setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
     };
-    setFixedSize(int(std::lround(IdleClientWidth / twipsPerPixelX())),
-                 int(std::lround(IdleClientHeight / twipsPerPixelY())));
+    setFixedSize(pixelsX(IdleClientWidth), pixelsY(IdleClientHeight));
 
     place(fraPowerReels, "fraPowerReels", 120, 120, 4770, 2415);
     place(cboColors, "cboColors", 1125, 1875, 1800, 315);
@@ -157,9 +153,8 @@ void frmPowerReels::FitWindowToPicture()
     // make the picture smaller where a pixel is a fraction more twips.
     setWidth(Width() - ScaleWidth() + Pixels * double(twipsPerPixelX()));
     setHeight(Height() - ScaleHeight() + Pixels * double(twipsPerPixelY()));
-    const Platform::ScreenMetrics screen = desktop().Screen();
-    setLeft((screen.Width - Width()) / 2);
-    double top = std::nearbyint((screen.Height - Height()) / 2);
+    setLeft(centredLeft());
+    double top = std::nearbyint(centredTop());
     if (top < 28.0 * twipsPerPixelY())
         top = 28.0 * twipsPerPixelY();
     setTop(top);
@@ -172,8 +167,7 @@ void frmPowerReels::RestoreIdleWindow()
     // The idle client area, whatever border the window manager draws.
     setWidth(Width() - ScaleWidth() + IdleClientWidth);
     setHeight(Height() - ScaleHeight() + IdleClientHeight);
-    const Platform::ScreenMetrics screen = desktop().Screen();
-    setLeft((screen.Width - Width()) / 2);
-    setTop((screen.Height - Height()) / 2);
+    setLeft(centredLeft());
+    setTop(centredTop());
     fraPowerReels.setVisible(true);
 }

@@ -28,6 +28,17 @@ void frmPowerReels::buildDesign()
 {
     setObjectName("frmPowerReels");
     setCaption("PowerReels");
+    placeControls();
+    fillControls();
+    labelFields();
+    orderFocus();
+    tmrSlideShow.setEnabled(false);
+    tmrSlideShow.setInterval(40);
+    fitFontToDesign();
+}
+
+void frmPowerReels::placeControls()
+{
     const auto place = [this](QWidget& control, const char* name, double left, double top,
                               double width, double height) {
         control.setObjectName(name);
@@ -51,7 +62,10 @@ void frmPowerReels::buildDesign()
     place(lbleMax, "lbleMax", 240, 750, 840, 255);
     place(lbleMin, "lbleMin", 240, 360, 840, 255);
     tmrSlideShow.setObjectName("tmrSlideShow");
+}
 
+void frmPowerReels::fillControls()
+{
     for (const char* name : Film::PaletteNames)
         cboColors.addItem(name);
     cboColors.setEditable(false);
@@ -67,7 +81,10 @@ void frmPowerReels::buildDesign()
 
     for (Platform::TextBox* box : {&txtPixels, &txtSteps, &txteMax, &txteMin})
         box->setMaxLength(16);
+}
 
+void frmPowerReels::labelFields()
+{
     const struct
     {
         QLabel& label;
@@ -83,17 +100,16 @@ void frmPowerReels::buildDesign()
         entry.label.setBuddy(&entry.field);
         entry.label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+}
 
+void frmPowerReels::orderFocus()
+{
     // The focus order; frames, labels and the timer never take the focus.
     QWidget* order[] = {&txteMin,   &txteMax,  &txtSteps,     &txtPixels,
                         &cboColors, &cmdBegin, &cmdSlideShow, &cmdExit};
     for (QWidget* control : order)
         control->setFocusPolicy(Qt::StrongFocus);
     setFocusOrder({std::begin(order), std::end(order)});
-
-    tmrSlideShow.setEnabled(false);
-    tmrSlideShow.setInterval(40);
-    fitFontToDesign();
 }
 
 void frmPowerReels::fitFontToDesign()

@@ -85,6 +85,12 @@ public:
 
 private:
     void buildDesign();
+    // The steps of the design: geometry, contents, label captions and
+    // access keys, focus order.
+    void placeControls();
+    void fillControls();
+    void labelFields();
+    void orderFocus();
     void fitFontToDesign();
     void connectHandlers();
     void warn(const QString& message);

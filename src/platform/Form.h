@@ -62,9 +62,6 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
 
-    // Sets one pixel of the persistent image; coordinates in twips.
-    void PSet(double xTwips, double yTwips, std::int32_t color);
-
     // Sets the pixels of one column of the persistent image, top row first,
     // from packed colours (red + 256 * green + 65536 * blue).
     void PutColumn(int x, std::span<const std::int32_t> colors);

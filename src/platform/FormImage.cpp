@@ -32,16 +32,6 @@ void Form::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-void Form::PSet(double xTwips, double yTwips, std::int32_t color)
-{
-    const int x = pixelsX(xTwips);
-    const int y = pixelsY(yTwips);
-    if (!m_image.valid(x, y))
-        return;
-    m_image.setPixel(x, y, ToRgb(color));
-    requestRepaint(QRect(x, y, 1, 1));
-}
-
 void Form::PutColumn(int x, std::span<const std::int32_t> colors)
 {
     PutPackedColumn(m_image, x, colors);

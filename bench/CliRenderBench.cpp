@@ -1,6 +1,6 @@
 #include "cli/FilmRender.h"
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "BenchFrames.h"
 
-#include "film/EscapeColor.h"
-#include "film/FrameRenderer.h"
-#include "film/FrameValues.h"
-#include "film/PolarMapping.h"
+#include "PolarMapping.h"
+#include "render/EscapeColor.h"
+#include "render/FrameRenderer.h"
+#include "render/FrameValues.h"
 
 #include <QColor>
 #include <QImage>

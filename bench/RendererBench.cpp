@@ -1,6 +1,6 @@
 #include "BenchFrames.h"
 
-#include "film/FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <algorithm>
 #include <thread>

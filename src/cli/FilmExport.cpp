@@ -18,7 +18,9 @@ namespace {
 
 QString FrameName(const FilmFrame& frame)
 {
-    return QString("Frame %1 (e=%2)").arg(frame.k).arg(Platform::Format(frame.e, u"0.000"));
+    return QString("Frame %1 (e=%2)")
+        .arg(frame.k)
+        .arg(Platform::Format(frame.e, u"0.000", Platform::DecimalSeparator()));
 }
 
 // The folder by its real name: "." or "film/.." name no film, the folder

@@ -2,14 +2,13 @@
 
 #include "cli/RenderArguments.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
+#include "render/PaletteNames.h"
 
 #include "platform/Numbers.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
@@ -25,9 +24,9 @@ namespace {
 // exponent the general format writes for very large or small values.
 std::optional<double> ReadGeneralNumber(QString text)
 {
-    const QString userSeparator = QLocale().decimalPoint();
-    if (!userSeparator.isEmpty() && userSeparator != ".")
-        text.replace(userSeparator, ".");
+    const QChar userSeparator = Platform::DecimalSeparator();
+    if (userSeparator != u'.')
+        text.replace(userSeparator, u'.');
     text.replace(',', '.');
     static const QRegularExpression general(R"(^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$)");
     if (!general.match(text).hasMatch())
@@ -79,7 +78,7 @@ void MatchFile(const QString& name, const FilmParameters& film, const QString& f
         if (k < 0 || k > film.steps)
             continue;
         const double e = Film::FrameExponent(film.eMin, film.eMax, film.steps, k);
-        const QString path = Film::FrameFilePath(folder, e);
+        const QString path = Film::FrameFilePath(folder, e, Platform::DecimalSeparator());
         const QString own = path.mid(path.lastIndexOf('/') + 1);
         if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
             bySeparator[name[separatorAt]][k] = {k, e, folder + "/" + name};
@@ -96,7 +95,7 @@ void FindMissing(const QString& folder, const FilmParameters& film, QChar separa
         frames.missingCount += end - next;
         for (; next < end && frames.missing.size() < NamedMissingFrames; ++next) {
             const double e = Film::FrameExponent(film.eMin, film.eMax, film.steps, next);
-            const QString path = Film::FrameFilePath(folder, e);
+            const QString path = Film::FrameFilePath(folder, e, Platform::DecimalSeparator());
             frames.missing.push_back({next, e, WithSeparator(path, SeparatorAt(path), separator)});
         }
     };

@@ -3,14 +3,14 @@
 #include "cli/ExitCodes.h"
 #include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
-#include "film/PaletteNames.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/PackedColumns.h"
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
+#include "render/FrameRenderer.h"
+#include "render/PaletteNames.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -33,9 +33,9 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     QString base = options.parent;
     if (!base.endsWith('/'))
         base += '/';
-    const QString folder =
-        Film::FrameFolderPath(base, options.eMin, options.eMax, options.steps, options.pixels,
-                              QLatin1String(Film::PaletteNames[options.paletteIndex]));
+    const QString folder = Film::FrameFolderPath(
+        base, options.eMin, options.eMax, options.steps, options.pixels,
+        QLatin1String(Film::PaletteNames[options.paletteIndex]), Platform::DecimalSeparator());
     try {
         Platform::MkDir(folder);
     } catch (const Platform::RuntimeError&) {
@@ -56,7 +56,8 @@ double FrameExponent(const RenderOptions& options, std::int64_t k)
 
 QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    return Film::FrameFilePath(folder, Film::RenderedExponent(FrameExponent(options, k)));
+    return Film::FrameFilePath(folder, Film::RenderedExponent(FrameExponent(options, k)),
+                               Platform::DecimalSeparator());
 }
 
 // A frame a killed or failed render wrote is whole or absent; what stands
@@ -185,9 +186,10 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
         if (!CollectFrame(*render, image, queue, writer, observer, stop)) {
             writer.report(true);
             observer.filmEnded();
-            observer.problem(QString("Stopped: frame %1 (e=%2) was abandoned.")
-                                 .arg(k)
-                                 .arg(Platform::Format(frame.e, u"0.000")));
+            observer.problem(
+                QString("Stopped: frame %1 (e=%2) was abandoned.")
+                    .arg(k)
+                    .arg(Platform::Format(frame.e, u"0.000", Platform::DecimalSeparator())));
             return ExitForSignal(stop.load());
         }
         writer.write(std::move(image), frame);

@@ -40,9 +40,11 @@ void FrameWriter::report(bool wait)
         m_observer.frameSaved(m_frame.position, m_frame.e, m_frame.path, seconds);
     } else {
         ++m_failures;
-        m_observer.problem(QString("Frame %1 (e=%2) could not be written to \"%3\".")
-                               .arg(m_frame.k)
-                               .arg(Platform::Format(m_frame.e, u"0.000"), m_frame.path));
+        m_observer.problem(
+            QString("Frame %1 (e=%2) could not be written to \"%3\".")
+                .arg(m_frame.k)
+                .arg(Platform::Format(m_frame.e, u"0.000", Platform::DecimalSeparator()),
+                     m_frame.path));
     }
 }
 

@@ -2,8 +2,9 @@
 
 #include "cli/CommandLine.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
 #include "film/ParameterCheck.h"
+#include "platform/Numbers.h"
+#include "render/PaletteNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,13 +39,14 @@ void ReadFrameRange(const QString& text, RenderOptions& options)
 // frame; it is refused once, before anything is written.
 void RequireNamesThatFit(const RenderOptions& options)
 {
-    const QString folder =
-        Film::FrameFolderPath(QString(), options.eMin, options.eMax, options.steps, options.pixels,
-                              QLatin1String(Film::PaletteNames[options.paletteIndex]));
+    const QString folder = Film::FrameFolderPath(
+        QString(), options.eMin, options.eMax, options.steps, options.pixels,
+        QLatin1String(Film::PaletteNames[options.paletteIndex]), Platform::DecimalSeparator());
     // The last frame has the longest name.
     const double e = std::max(options.eMax, Film::FrameExponent(options.eMin, options.eMax,
                                                                 options.steps, options.steps));
-    const QString frame = QFileInfo(Film::FrameFilePath(QString(), e)).fileName();
+    const QString frame =
+        QFileInfo(Film::FrameFilePath(QString(), e, Platform::DecimalSeparator())).fileName();
     for (const QString& name : {folder, frame}) {
         if (QFile::encodeName(name).size() > NAME_MAX)
             throw UsageError(QString("The film's file names would be longer than the %1 "

@@ -21,7 +21,7 @@ QString FrameText(std::int64_t position, std::int64_t frameCount, double e)
     return QString("frame %1 of %2 (e=%3)")
         .arg(position)
         .arg(frameCount)
-        .arg(Platform::Format(e, u"0.000"));
+        .arg(Platform::Format(e, u"0.000", Platform::DecimalSeparator()));
 }
 
 // Shared bookkeeping of the two visible forms.

@@ -17,20 +17,21 @@ double RenderedExponent(double e)
 }
 
 QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::int32_t steps,
-                        std::int32_t pixels, const QString& paletteName)
+                        std::int32_t pixels, const QString& paletteName, QChar separator)
 {
-    return basePath + "eMin=" + Format(eMin) + " eMax=" + Format(eMax) + " Steps=" + Format(steps) +
-           " Pixels=" + Format(pixels) + " " + paletteName;
+    return basePath + "eMin=" + Format(eMin, separator) + " eMax=" + Format(eMax, separator) +
+           " Steps=" + Format(steps, separator) + " Pixels=" + Format(pixels, separator) + " " +
+           paletteName;
 }
 
-QString FrameFilePath(const QString& folderPath, double e)
+QString FrameFilePath(const QString& folderPath, double e, QChar separator)
 {
-    return folderPath + "/PowerReels-" + Format(e, u"000.000") + ".bmp";
+    return folderPath + "/PowerReels-" + Format(e, u"000.000", separator) + ".bmp";
 }
 
-QString FrameCaption(double e, const QString& state)
+QString FrameCaption(double e, const QString& state, QChar separator)
 {
-    return "PowerReels - e=" + Format(e, u"0.000") + state;
+    return "PowerReels - e=" + Format(e, u"0.000", separator) + state;
 }
 
 } // namespace Film

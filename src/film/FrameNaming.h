@@ -5,6 +5,8 @@
 
 // The one way the film run and the slide show compute a frame's exponent,
 // the film's folder and a frame's file, so that their names always agree.
+// Names are written with the decimal separator given, the user's
+// (Platform::DecimalSeparator()) wherever a name is shown or stored.
 namespace Film {
 
 // ((eMax - eMin) * k) / steps + eMin, in exactly this order.
@@ -16,12 +18,12 @@ double RenderedExponent(double e);
 
 // basePath (ending in "/") + "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow".
 QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::int32_t steps,
-                        std::int32_t pixels, const QString& paletteName);
+                        std::int32_t pixels, const QString& paletteName, QChar separator);
 
 // folder + "/PowerReels-002.500.bmp".
-QString FrameFilePath(const QString& folderPath, double e);
+QString FrameFilePath(const QString& folderPath, double e, QChar separator);
 
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
-QString FrameCaption(double e, const QString& state);
+QString FrameCaption(double e, const QString& state, QChar separator);
 
 } // namespace Film

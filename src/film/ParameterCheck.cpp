@@ -39,8 +39,9 @@ ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixe
                           ParameterField::Steps);
 
         check.pixels = CLng(Val(texts.pixels));
-        if (*check.pixels < 104)
-            return refuse("Please, 'Pixels' >= 104.", ParameterField::Pixels);
+        if (*check.pixels < MinPixels)
+            return refuse("Please, 'Pixels' >= " + QString::number(MinPixels) + ".",
+                          ParameterField::Pixels);
         if (*check.pixels > maxPixels)
             return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
                           ParameterField::Pixels);

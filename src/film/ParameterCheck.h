@@ -15,6 +15,9 @@ struct ParameterTexts
     QString pixels;
 };
 
+// The smallest picture size a film may have.
+inline constexpr std::int32_t MinPixels = 104;
+
 enum class ParameterField
 {
     None,

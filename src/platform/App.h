@@ -9,15 +9,10 @@ namespace App {
 
 inline constexpr int Major = POWERREELS_VERSION_MAJOR;
 inline constexpr int Minor = POWERREELS_VERSION_MINOR;
-inline constexpr int Revision = POWERREELS_VERSION_REVISION;
 
 // The folder that holds the running program, without a trailing separator
 // unless it is the root.
 QString Path();
-
-} // namespace App
-
-namespace App {
 
 // Whether the running user may create files in a folder.
 bool IsWritableFolder(const QString& path);

@@ -13,6 +13,9 @@ inline constexpr int OkCancel = 1;
 inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 inline constexpr int DefaultButton2 = 256;
+// The bits that choose the buttons and the icon.
+inline constexpr int ButtonsMask = 0x0F;
+inline constexpr int IconMask = 0x70;
 } // namespace MsgBoxFlags
 
 inline constexpr int MsgBoxOk = 1;

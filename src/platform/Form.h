@@ -15,6 +15,10 @@
 
 namespace Platform {
 
+// Key codes Form_KeyPress is given for ENTER and SPACE.
+inline constexpr int KeyEnter = 13;
+inline constexpr int KeySpace = 32;
+
 // Why a window is asked to close.
 namespace UnloadOrigin {
 inline constexpr int FormControlMenu = 0; // the close box or the window manager
@@ -57,9 +61,6 @@ public:
     // Client area in twips.
     double ScaleWidth() const;
     double ScaleHeight() const;
-
-    // Sets one pixel of the persistent image; coordinates in twips.
-    void PSet(double xTwips, double yTwips, std::int32_t color);
 
     // Sets the pixels of one column of the persistent image, top row first,
     // from packed colours (red + 256 * green + 65536 * blue).
@@ -108,6 +109,12 @@ protected:
 
     float twipsPerPixelX() const { return m_screen.TwipsPerPixelX; }
     float twipsPerPixelY() const { return m_screen.TwipsPerPixelY; }
+    // Twips as whole pixels of this screen, rounded to the nearest.
+    int pixelsX(double twips) const;
+    int pixelsY(double twips) const;
+    // The left and top edges (twips) that centre the window on the screen.
+    double centredLeft() const;
+    double centredTop() const;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -24,14 +24,15 @@ double Int(double value);
 
 // General number: shortest text with at most 15 significant digits, no
 // trailing zeros, no separator for whole numbers.
-QString Format(double value);
+QString Format(double value, QChar separator);
 
 // Patterns "0.000", "000.000", "0." and "00". Throws
 // RuntimeError(InvalidArgument) for any other pattern.
-QString Format(double value, QStringView pattern);
+QString Format(double value, QStringView pattern, QChar separator);
 
 // The decimal separator of the user's number settings (the default QLocale,
-// which follows the system's and which tests replace with QLocale::setDefault).
+// which follows the system's and which tests replace with QLocale::setDefault):
+// the one place the program reads them.
 QChar DecimalSeparator();
 
 // The last n characters of a text (all of it when shorter).

@@ -36,14 +36,14 @@ int QtDesktop::MsgBox(const QString& prompt, int flags, const QString& title)
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(prompt);
-    const int icon = flags & 0x70;
+    const int icon = flags & MsgBoxFlags::IconMask;
     if (icon == MsgBoxFlags::Question)
         box.setIcon(QMessageBox::Question);
     else if (icon == MsgBoxFlags::Exclamation)
         box.setIcon(QMessageBox::Warning);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* cancel = nullptr;
-    if ((flags & 0x0F) == MsgBoxFlags::OkCancel) {
+    if ((flags & MsgBoxFlags::ButtonsMask) == MsgBoxFlags::OkCancel) {
         cancel = box.addButton(QMessageBox::Cancel);
         box.setEscapeButton(cancel);
     } else {

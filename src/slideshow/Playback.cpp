@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
+#include "platform/Timer.h"
 
 namespace SlideShow {
 
@@ -26,7 +27,7 @@ std::optional<std::int32_t> FrameTimeFromAnswer(const QString& answer)
         // A number too large for a double is as much out of range as 70000.
         return std::nullopt;
     }
-    if (value < 1 || value > 65535)
+    if (value < 1 || value > Platform::Timer::MaxInterval)
         return std::nullopt;
     return Platform::CLng(value);
 }

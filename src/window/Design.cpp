@@ -1,8 +1,8 @@
 #include "window/frmPowerReels.h"
 
-#include "film/FrameRenderer.h"
-#include "film/PaletteNames.h"
 #include "platform/Pictures.h"
+#include "render/FrameRenderer.h"
+#include "render/PaletteNames.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -28,16 +28,23 @@ void frmPowerReels::buildDesign()
 {
     setObjectName("frmPowerReels");
     setCaption("PowerReels");
+    placeControls();
+    fillControls();
+    labelFields();
+    orderFocus();
+    tmrSlideShow.setEnabled(false);
+    tmrSlideShow.setInterval(40);
+    fitFontToDesign();
+}
+
+void frmPowerReels::placeControls()
+{
     const auto place = [this](QWidget& control, const char* name, double left, double top,
                               double width, double height) {
         control.setObjectName(name);
-        control.setGeometry(int(std::lround(left / twipsPerPixelX())),
-                            int(std::lround(top / twipsPerPixelY())),
-                            int(std::lround(width / twipsPerPixelX())),
-                            int(std::lround(height / twipsPerPixelY())));
+        control.setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
     };
-    setFixedSize(int(std::lround(IdleClientWidth / twipsPerPixelX())),
-                 int(std::lround(IdleClientHeight / twipsPerPixelY())));
+    setFixedSize(pixelsX(IdleClientWidth), pixelsY(IdleClientHeight));
 
     place(fraPowerReels, "fraPowerReels", 120, 120, 4770, 2415);
     place(cboColors, "cboColors", 1125, 1875, 1800, 315);
@@ -55,7 +62,10 @@ void frmPowerReels::buildDesign()
     place(lbleMax, "lbleMax", 240, 750, 840, 255);
     place(lbleMin, "lbleMin", 240, 360, 840, 255);
     tmrSlideShow.setObjectName("tmrSlideShow");
+}
 
+void frmPowerReels::fillControls()
+{
     for (const char* name : Film::PaletteNames)
         cboColors.addItem(name);
     cboColors.setEditable(false);
@@ -71,7 +81,10 @@ void frmPowerReels::buildDesign()
 
     for (Platform::TextBox* box : {&txtPixels, &txtSteps, &txteMax, &txteMin})
         box->setMaxLength(16);
+}
 
+void frmPowerReels::labelFields()
+{
     const struct
     {
         QLabel& label;
@@ -87,17 +100,16 @@ void frmPowerReels::buildDesign()
         entry.label.setBuddy(&entry.field);
         entry.label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+}
 
+void frmPowerReels::orderFocus()
+{
     // The focus order; frames, labels and the timer never take the focus.
     QWidget* order[] = {&txteMin,   &txteMax,  &txtSteps,     &txtPixels,
                         &cboColors, &cmdBegin, &cmdSlideShow, &cmdExit};
     for (QWidget* control : order)
         control->setFocusPolicy(Qt::StrongFocus);
     setFocusOrder({std::begin(order), std::end(order)});
-
-    tmrSlideShow.setEnabled(false);
-    tmrSlideShow.setInterval(40);
-    fitFontToDesign();
 }
 
 void frmPowerReels::fitFontToDesign()
@@ -157,9 +169,8 @@ void frmPowerReels::FitWindowToPicture()
     // make the picture smaller where a pixel is a fraction more twips.
     setWidth(Width() - ScaleWidth() + Pixels * double(twipsPerPixelX()));
     setHeight(Height() - ScaleHeight() + Pixels * double(twipsPerPixelY()));
-    const Platform::ScreenMetrics screen = desktop().Screen();
-    setLeft((screen.Width - Width()) / 2);
-    double top = std::nearbyint((screen.Height - Height()) / 2);
+    setLeft(centredLeft());
+    double top = std::nearbyint(centredTop());
     if (top < 28.0 * twipsPerPixelY())
         top = 28.0 * twipsPerPixelY();
     setTop(top);
@@ -172,8 +183,7 @@ void frmPowerReels::RestoreIdleWindow()
     // The idle client area, whatever border the window manager draws.
     setWidth(Width() - ScaleWidth() + IdleClientWidth);
     setHeight(Height() - ScaleHeight() + IdleClientHeight);
-    const Platform::ScreenMetrics screen = desktop().Screen();
-    setLeft((screen.Width - Width()) / 2);
-    setTop((screen.Height - Height()) / 2);
+    setLeft(centredLeft());
+    setTop(centredTop());
     fraPowerReels.setVisible(true);
 }

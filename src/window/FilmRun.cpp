@@ -1,11 +1,12 @@
 #include "window/frmPowerReels.h"
 
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
 #include "platform/Events.h"
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "platform/StagedFile.h"
+#include "render/FrameRenderer.h"
 #include "window/Attempt.h"
 
 using namespace Platform;
@@ -15,9 +16,10 @@ double frmPowerReels::FrameExponent(std::int64_t k) const
     return Film::FrameExponent(eMin, eMax, Steps, k);
 }
 
-QString frmPowerReels::FrameFolderPath() const
+QString frmPowerReels::FrameFolderPath(QChar separator) const
 {
-    return Film::FrameFolderPath(strBasePath, eMin, eMax, Steps, Pixels, cboColors.currentText());
+    return Film::FrameFolderPath(strBasePath, eMin, eMax, Steps, Pixels, cboColors.currentText(),
+                                 separator);
 }
 
 void frmPowerReels::cmdBegin_Click()
@@ -26,7 +28,8 @@ void frmPowerReels::cmdBegin_Click()
         return;
     FitWindowToPicture();
 
-    const QString strFolder = FrameFolderPath();
+    const QChar separator = DecimalSeparator();
+    const QString strFolder = FrameFolderPath(separator);
     Attempt([&] { MkDir(strFolder); });
     ClearAbandonedStaging(strFolder);
     // Counted in 64 bits: the last frame of the longest film is the largest
@@ -35,12 +38,12 @@ void frmPowerReels::cmdBegin_Click()
     std::int64_t unsaved = 0;
     for (std::int64_t k = 0; k <= frames; ++k) {
         const double e = Film::RenderedExponent(FrameExponent(k));
-        setCaption(Film::FrameCaption(e, " (Calculating)"));
+        setCaption(Film::FrameCaption(e, " (Calculating)", separator));
         RenderFrame(e);
         if (HasEnded())
             return;
-        setCaption(Film::FrameCaption(e, " (Saving)"));
-        if (!Attempt([&] { SavePicture(Image(), Film::FrameFilePath(strFolder, e)); }))
+        setCaption(Film::FrameCaption(e, " (Saving)", separator));
+        if (!Attempt([&] { SavePicture(Image(), Film::FrameFilePath(strFolder, e, separator)); }))
             ++unsaved;
     }
     RestoreIdleWindow();

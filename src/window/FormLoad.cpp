@@ -22,6 +22,7 @@ void frmPowerReels::Form_Load()
     }
     const int major = App::Major;
     const int minor = App::Minor;
-    fraPowerReels.setTitle("v" + Format(major, u"0.") + Format(minor, u"00"));
+    const QChar separator = DecimalSeparator();
+    fraPowerReels.setTitle("v" + Format(major, u"0.", separator) + Format(minor, u"00", separator));
     cboColors.setCurrentIndex(0);
 }

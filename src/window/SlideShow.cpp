@@ -1,6 +1,7 @@
 #include "window/frmPowerReels.h"
 
 #include "film/FrameNaming.h"
+#include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "slideshow/Playback.h"
 #include "window/Attempt.h"
@@ -9,9 +10,13 @@ using namespace Platform;
 
 namespace {
 
-const char* const FrameTimePrompt =
-    "How Long Do You Want Each Frame to Be Displayed (1-65535 msec)?\r\n\r\n"
-    "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
+QString FrameTimePrompt()
+{
+    return "How Long Do You Want Each Frame to Be Displayed (1-" +
+           QString::number(Timer::MaxInterval) +
+           " msec)?\r\n\r\n"
+           "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
+}
 
 } // namespace
 
@@ -23,7 +28,7 @@ void frmPowerReels::cmdSlideShow_Click()
     const double top = Top();
     // 11 pixels left and 32 below, with the screen's exact twips per pixel.
     const QString answer =
-        desktop().InputBox(FrameTimePrompt, "PowerReels - SlideShow!", "42",
+        desktop().InputBox(FrameTimePrompt(), "PowerReels - SlideShow!", "42",
                            left - 11.0 * twipsPerPixelX(), top + 32.0 * twipsPerPixelY());
     const std::optional<std::int32_t> frameTime = SlideShow::FrameTimeFromAnswer(answer);
     if (!frameTime) {
@@ -43,9 +48,12 @@ void frmPowerReels::tmrSlideShow_Timer()
     Attempt([&] { tmrSlideShow.setInterval(lngInterval); });
     double e = 0;
     Attempt([&] { e = FrameExponent(lngFrame); });
-    Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)")); });
+    const QChar separator = DecimalSeparator();
+    Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)", separator)); });
     // A missing or unreadable frame leaves the picture shown before.
-    Attempt([&] { setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(), e))); });
+    Attempt([&] {
+        setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(separator), e, separator)));
+    });
     const SlideShow::Position next = SlideShow::Advance(lngFrame, lngDirection, Steps);
     lngFrame = next.frame;
     lngDirection = next.direction;
@@ -58,8 +66,8 @@ void frmPowerReels::Form_KeyPress(int& KeyAscii)
 {
     if (!SlideShow::IsShowCaption(Caption()))
         return;
-    if (KeyAscii == 32)
+    if (KeyAscii == KeySpace)
         tmrSlideShow.setEnabled(!tmrSlideShow.Enabled());
-    if (KeyAscii == 13)
+    if (KeyAscii == KeyEnter)
         lngDirection = -lngDirection;
 }

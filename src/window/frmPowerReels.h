@@ -75,7 +75,7 @@ public:
 
     // The film's names, from the window's variables and the palette list.
     double FrameExponent(std::int64_t k) const;
-    QString FrameFolderPath() const;
+    QString FrameFolderPath(QChar separator) const;
 
     // Hides the inputs and makes the client area Pixels x Pixels pixels,
     // centred, its top at least 28 pixels below the top of the screen.
@@ -85,6 +85,12 @@ public:
 
 private:
     void buildDesign();
+    // The steps of the design: geometry, contents, label captions and
+    // access keys, focus order.
+    void placeControls();
+    void fillControls();
+    void labelFields();
+    void orderFocus();
     void fitFontToDesign();
     void connectHandlers();
     void warn(const QString& message);

@@ -1,6 +1,7 @@
 #include "cli/FilmFolder.h"
 #include "film/FrameNaming.h"
-#include "film/PaletteNames.h"
+#include "platform/Numbers.h"
+#include "render/PaletteNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,7 +100,8 @@ TEST_P(FolderNameRoundTrip, GivesTheSameNumbers)
     const NumberSettings settings(comma ? Comma : Point);
     const QString folder =
         Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels,
-                              QLatin1String(Film::PaletteNames[std::size_t(c.paletteIndex)]));
+                              QLatin1String(Film::PaletteNames[std::size_t(c.paletteIndex)]),
+                              Platform::DecimalSeparator());
     const std::optional<FilmParameters> film = ParseFilmFolderName(QFileInfo(folder).fileName());
     ASSERT_TRUE(film) << folder.toStdString();
     EXPECT_EQ(film->eMin, c.eMin);
@@ -136,8 +138,9 @@ TEST_P(FrameListTest, FindsTheFramesOfEitherSetting)
         for (std::int32_t k = 0; k <= film.steps; ++k) {
             if (k == 3)
                 continue;
-            QFile file(Film::FrameFilePath(
-                folder.path(), Film::FrameExponent(film.eMin, film.eMax, film.steps, k)));
+            QFile file(Film::FrameFilePath(folder.path(),
+                                           Film::FrameExponent(film.eMin, film.eMax, film.steps, k),
+                                           Platform::DecimalSeparator()));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
     }

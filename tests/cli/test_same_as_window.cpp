@@ -1,5 +1,5 @@
 #include "CliProcess.h"
-#include "ScriptedDesktop.h"
+#include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 // frame is rendered with.
 
 #include "film/FrameNaming.h"
-#include "film/FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -10,6 +10,7 @@ import time
 
 import xlib
 from polling import wait_until
+from processes import stop_process
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 1024
@@ -106,13 +107,7 @@ class XSession:
 
     def stop(self):
         for process in (self._wm, self._xvfb):
-            if process is None or process.poll() is not None:
-                continue
-            process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            if process is not None:
+                stop_process(process, timeout=5)
         self._wm = self._xvfb = None
         shutil.rmtree(self._home, ignore_errors=True)

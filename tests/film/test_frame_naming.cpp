@@ -1,4 +1,5 @@
 #include "film/FrameNaming.h"
+#include "platform/Numbers.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -34,11 +35,13 @@ TEST_P(FolderNames, SpellTheParameters)
     const FolderCase& c = GetParam();
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette),
+        EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette,
+                                        Platform::DecimalSeparator()),
                   QString("/films/") + c.withPoint);
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette),
+    EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette,
+                                    Platform::DecimalSeparator()),
               QString("/films/") + c.withComma);
 }
 
@@ -73,10 +76,12 @@ TEST_P(FileNames, SpellTheExponentWithThreeDecimals)
     const FileCase& c = GetParam();
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFilePath("/f", c.e), QString("/f/PowerReels-") + c.withPoint + ".bmp");
+        EXPECT_EQ(Film::FrameFilePath("/f", c.e, Platform::DecimalSeparator()),
+                  QString("/f/PowerReels-") + c.withPoint + ".bmp");
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFilePath("/f", c.e), QString("/f/PowerReels-") + c.withComma + ".bmp");
+    EXPECT_EQ(Film::FrameFilePath("/f", c.e, Platform::DecimalSeparator()),
+              QString("/f/PowerReels-") + c.withComma + ".bmp");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, FileNames,
@@ -113,10 +118,13 @@ TEST(RenderedExponent, ReplacesOnlyExactlyOne)
 TEST(FrameCaption, ShowsTheExponentAndState)
 {
     LocaleScope point(QLocale::c());
-    EXPECT_EQ(Film::FrameCaption(2.5, " (Calculating)"), "PowerReels - e=2.500 (Calculating)");
-    EXPECT_EQ(Film::FrameCaption(1.0001, " (Saving)"), "PowerReels - e=1.000 (Saving)");
+    EXPECT_EQ(Film::FrameCaption(2.5, " (Calculating)", Platform::DecimalSeparator()),
+              "PowerReels - e=2.500 (Calculating)");
+    EXPECT_EQ(Film::FrameCaption(1.0001, " (Saving)", Platform::DecimalSeparator()),
+              "PowerReels - e=1.000 (Saving)");
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameCaption(2.25, " (SlideShow)"), "PowerReels - e=2,250 (SlideShow)");
+    EXPECT_EQ(Film::FrameCaption(2.25, " (SlideShow)", Platform::DecimalSeparator()),
+              "PowerReels - e=2,250 (SlideShow)");
 }
 
 } // namespace

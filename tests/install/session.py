@@ -13,20 +13,10 @@ import subprocess
 import sys
 import time
 
-# The end-to-end tests' polling serves here too.
+# The end-to-end tests' polling and process ending serve here too.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from polling import wait_until  # noqa: E402
-
-
-def _stop(process):
-    """Asks a process to end, and ends it if it will not."""
-    if process.poll() is None:
-        process.terminate()
-    try:
-        process.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+from processes import stop_process  # noqa: E402
 
 
 def _die_with_parent():
@@ -82,7 +72,7 @@ class Xvfb:
         return int(text)
 
     def stop(self):
-        _stop(self._process)
+        stop_process(self._process, timeout=10)
         self._process.stderr.close()
 
 
@@ -213,4 +203,4 @@ class Program:
             return log.read().decode(errors="replace")
 
     def close(self):
-        _stop(self._process)
+        stop_process(self._process, timeout=10)

@@ -235,8 +235,9 @@ struct FormatRow
 
 QString format(const FormatRow& row)
 {
-    return row.pattern.empty() ? Platform::Format(row.value)
-                               : Platform::Format(row.value, QStringView(row.pattern));
+    const QChar separator = Platform::DecimalSeparator();
+    return row.pattern.empty() ? Platform::Format(row.value, separator)
+                               : Platform::Format(row.value, QStringView(row.pattern), separator);
 }
 
 class FormatWrites : public testing::TestWithParam<FormatRow>, protected LocaleTest
@@ -339,7 +340,7 @@ class FormatRefuses : public testing::TestWithParam<PatternRow>
 TEST_P(FormatRefuses, OtherPatterns)
 {
     expectError(ErrorKind::InvalidArgument,
-                [] { Platform::Format(1.0, QStringView(GetParam().pattern)); });
+                [] { Platform::Format(1.0, QStringView(GetParam().pattern), u'.'); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Patterns, FormatRefuses,
@@ -353,9 +354,9 @@ TEST(FormatNonFinite, Overflows)
 {
     const double infinity = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    expectError(ErrorKind::Overflow, [&] { Platform::Format(infinity); });
-    expectError(ErrorKind::Overflow, [&] { Platform::Format(nan); });
-    expectError(ErrorKind::Overflow, [&] { Platform::Format(-infinity, u"000.000"); });
+    expectError(ErrorKind::Overflow, [&] { Platform::Format(infinity, u'.'); });
+    expectError(ErrorKind::Overflow, [&] { Platform::Format(nan, u'.'); });
+    expectError(ErrorKind::Overflow, [&] { Platform::Format(-infinity, u"000.000", u'.'); });
 }
 
 class DecimalSeparatorFollowsLocale : public testing::Test, protected LocaleTest

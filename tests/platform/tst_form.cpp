@@ -1,5 +1,5 @@
-#include "ScriptedDesktop.h"
 #include "platform/Form.h"
+#include "support/ScriptedDesktop.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -72,7 +72,7 @@ private slots:
         form.setWidth(form.Width() - form.ScaleWidth() + 120 * 15);
         form.setHeight(form.Height() - form.ScaleHeight() + 110 * 15);
         // red + 256 * green + 65536 * blue
-        form.PSet(3 * 15, 4 * 15, 255 + 256 * 128 + 65536 * 7);
+        form.PutColumn(3, std::vector<std::int32_t>{0, 0, 0, 0, 255 + 256 * 128 + 65536 * 7});
         form.PutColumn(5, std::vector<std::int32_t>(110, 65536 * 255));
         QImage image = form.Image();
         QCOMPARE(image.size(), QSize(120, 110));

@@ -1,4 +1,4 @@
-#include "ScriptedDesktop.h"
+#include "support/ScriptedDesktop.h"
 
 int ScriptedDesktop::MsgBox(const QString& prompt, int flags, const QString& title)
 {

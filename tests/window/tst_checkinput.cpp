@@ -1,4 +1,4 @@
-#include "ScriptedDesktop.h"
+#include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "ScriptedDesktop.h"
-#include "film/FrameRenderer.h"
 #include "platform/Pictures.h"
+#include "render/FrameRenderer.h"
+#include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "ScriptedDesktop.h"
 #include "platform/Pictures.h"
+#include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "film/FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "film/ColumnJob.h"
-#include "film/FrameRenderer.h"
+#include "ColumnJob.h"
+#include "render/FrameRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ColumnJob.h"
-#include "FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 namespace Film {
 

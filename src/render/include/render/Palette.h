@@ -15,9 +15,8 @@ inline constexpr std::int32_t PackColor(int red, int green, int blue)
 }
 
 // Colour of an escaping pixel from the hue (only its value modulo 3 counts)
-// and the whiteness (0 saturated .. 1 white). The whiteness variable is
-// replaced by its square root; the hue is only read. Each channel is rounded
-// down and held to 0..255.
-std::int32_t GetColor(const double& hue, double& whiteness, int paletteIndex);
+// and the whiteness (0 saturated .. 1 white), which counts by its square
+// root. Each channel is rounded down and held to 0..255.
+std::int32_t GetColor(double hue, double whiteness, int paletteIndex);
 
 } // namespace Film

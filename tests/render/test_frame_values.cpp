@@ -1,4 +1,4 @@
-#include "film/FrameValues.h"
+#include "render/FrameValues.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "FrameValues.h"
+#include "render/FrameValues.h"
 #include "AssignFinite.h"
 
 #include <cmath>

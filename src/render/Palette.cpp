@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "render/Palette.h"
 
 #include <cmath>
 
@@ -22,11 +22,10 @@ int Channel(double intensity)
 
 } // namespace
 
-std::int32_t GetColor(const double& hue, double& whiteness, int paletteIndex)
+std::int32_t GetColor(double hue, double whiteness, int paletteIndex)
 {
     const double h = hue - 3 * std::floor(hue / 3);
-    whiteness = std::sqrt(whiteness);
-    const double w = whiteness;
+    const double w = std::sqrt(whiteness);
 
     double R = 0;
     double G = 0;

@@ -1,4 +1,4 @@
-#include "film/EscapeColor.h"
+#include "render/EscapeColor.h"
 
 #include <gtest/gtest.h>
 

@@ -26,7 +26,7 @@ bool IsAvailable(MathPath path);
 struct FrameRequest
 {
     double e = 2;
-    int pixels = 104;
+    int pixels = 0; // frame width and height
     int paletteIndex = 0;
     int threads = 0; // 0: one per core
     MathPath path = MathPath::Fast;

@@ -1,7 +1,8 @@
 #include "AssignFinite.h"
 #include "ColumnJob.h"
-#include "FrameRenderer.h"
-#include "FrameValues.h"
+#include "render/EscapeCount.h"
+#include "render/FrameRenderer.h"
+#include "render/FrameValues.h"
 
 #include <cmath>
 
@@ -39,8 +40,8 @@ int IterateReference(double e, double bailout, double rho, double theta)
             }
         }
         ++i;
-        if (i > 64) {
-            return 65;
+        if (i > MaxEscapeCount) {
+            return NotEscaped;
         }
     }
 }

@@ -1,9 +1,10 @@
-#include "FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include "ColumnJob.h"
-#include "EscapeColor.h"
-#include "FrameValues.h"
 #include "PolarMapping.h"
+#include "render/EscapeColor.h"
+#include "render/EscapeCount.h"
+#include "render/FrameValues.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +31,7 @@ struct FrameRender::State
     std::vector<std::int32_t> colors; // column-major
     // The colour of a pixel depends only on its count once the first count
     // is known.
-    std::array<std::int32_t, 66> colorOfCount{};
+    std::array<std::int32_t, CountValues> colorOfCount{};
     std::unique_ptr<std::atomic<bool>[]> finished;
     std::atomic<int> nextColumn{1};
     std::atomic<bool> aborted{false};
@@ -72,7 +73,7 @@ FrameRender::State::State(const FrameRequest& request)
     first.finishColumn = [](void*, int) {};
     first.context = &firstClaimed;
     functions.iterate(first);
-    for (int count = 0; count <= 65; ++count) {
+    for (int count = 0; count < CountValues; ++count) {
         colorOfCount[count] = EscapeColor(request.e, count, counts[0], request.paletteIndex);
     }
     colorColumn(0);

@@ -1,5 +1,5 @@
-#include "film/FrameRenderer.h"
-#include "film/Palette.h"
+#include "render/FrameRenderer.h"
+#include "render/Palette.h"
 
 #include <gtest/gtest.h>
 

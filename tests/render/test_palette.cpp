@@ -1,4 +1,4 @@
-#include "film/Palette.h"
+#include "render/Palette.h"
 
 #include <gtest/gtest.h>
 
@@ -109,20 +109,10 @@ std::vector<PaletteHue> PalettesAndHues()
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryPalette, testing::ValuesIn(PalettesAndHues()), PaletteHueName);
 
-TEST(GetColor, ReplacesTheWhitenessByItsSquareRootAndKeepsTheHue)
+TEST(GetColor, ColoursByTheSquareRootOfTheWhiteness)
 {
-    const double hue = 2.5;
-    double whiteness = 0.25;
-    GetColor(hue, whiteness, 0);
-    EXPECT_EQ(whiteness, 0.5);
-    EXPECT_EQ(hue, 2.5);
-}
-
-TEST(GetColor, ReplacesTheWhitenessAlsoWithoutAPalette)
-{
-    double whiteness = 0.36;
-    GetColor(2, whiteness, -1);
-    EXPECT_EQ(whiteness, 0.6);
+    EXPECT_EQ(GetColor(2.5, 0.25, 0), Film::PackColor(191, 191, 127));
+    EXPECT_EQ(GetColor(2, 0.36, 2), Film::PackColor(255, 153, 153));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "EscapeColor.h"
+#include "render/EscapeColor.h"
 
-#include "Palette.h"
+#include "render/EscapeCount.h"
+#include "render/Palette.h"
 
 #include <cmath>
 
@@ -8,10 +9,10 @@ namespace Film {
 
 std::int32_t EscapeColor(double e, int count, int firstCount, int paletteIndex)
 {
-    if (count >= 65) {
+    if (count >= NotEscaped) {
         return 0;
     }
-    double whiteness = double(count - firstCount) / double(64 - firstCount);
+    double whiteness = double(count - firstCount) / double(MaxEscapeCount - firstCount);
     // Only frames whose radii cannot be computed (e within about 1/1022 of 1)
     // have a reference count that makes the whiteness negative or undefined;
     // painting those pixels black keeps such frames deterministic.

@@ -1,4 +1,4 @@
-#include "film/PolarMapping.h"
+#include "PolarMapping.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ColumnJob.h"
-#include "FrameValues.h"
+#include "render/FrameValues.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "film/Palette.h"
+#include "render/Palette.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "film/FrameRenderer.h"
+#include "render/FrameRenderer.h"
 
 #include <string>
 

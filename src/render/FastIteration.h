@@ -1,0 +1,214 @@
+#pragma once
+
+// Included only by the per-width files, each compiled for its own processor.
+// Everything here has internal linkage, so that no code built for one width
+// can be picked by the linker for another.
+
+#include "ColumnJob.h"
+#include "render/EscapeCount.h"
+#include "render/FrameValues.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Film {
+namespace {
+
+template<class Vec>
+Vec Splat(double value)
+{
+    Vec vector;
+    for (int k = 0; k < int(sizeof(Vec) / sizeof(double)); ++k) {
+        vector[k] = value;
+    }
+    return vector;
+}
+
+// Lanes whose value is neither infinite nor NaN.
+template<class Vec>
+auto IsFinite(Vec value)
+{
+    return (value - value) == Vec{};
+}
+
+// Iterates the pixels of the claimed columns in Groups vectors of
+// Traits::Width lanes. A lane takes the next pixel as soon as its own pixel
+// stops, so that lanes idle only at the very end. Each step is one long chain
+// of dependent library calls; with several independent vectors in flight the
+// processor overlaps their chains. Traits supplies the vector type and the
+// library calls; the arithmetic between the calls keeps the order of the
+// scalar reference, and a step whose result is not finite leaves its target
+// as it was.
+template<class Traits, int Groups>
+class LaneIteration
+{
+    using Vec = typename Traits::Vec;
+    static constexpr int Width = Traits::Width;
+    static constexpr int Lanes = Width * Groups;
+    static_assert(Lanes <= 32);
+    static constexpr unsigned AllLanes = Lanes == 32 ? ~0u : (1u << Lanes) - 1;
+    // Columns in flight, counted here rather than in memory shared with the
+    // other workers. At most one per busy lane plus the one being loaded.
+    static constexpr int Slots = Lanes + 1;
+
+public:
+    explicit LaneIteration(const ColumnJob& job) : m_job(job), m_pixels(job.pixels), m_row(m_pixels)
+    {
+    }
+
+    void run()
+    {
+        for (;;) {
+            const unsigned stopped = stoppedLanes();
+            unsigned freeLanes = m_exhausted ? stopped : stopped | (AllLanes & ~m_active);
+            if (freeLanes != 0) {
+                for (; freeLanes != 0; freeLanes &= freeLanes - 1) {
+                    refillLane(__builtin_ctz(freeLanes));
+                }
+                // Freshly loaded pixels are tested before their first step too.
+                continue;
+            }
+            if (m_active == 0) {
+                return;
+            }
+            step();
+        }
+    }
+
+private:
+    // The busy lanes whose pixel escaped or reached the last step.
+    unsigned stoppedLanes() const
+    {
+        unsigned stopped = 0;
+        for (int g = 0; g < Groups; ++g) {
+            stopped |= Traits::Bits((m_r[g] > m_bailout) | (m_count[g] > m_maxEscapeCount))
+                       << (g * Width);
+        }
+        return stopped & m_active;
+    }
+
+    // Stores the count of lane k's pixel if it has one, then gives the lane
+    // the next pixel if there is one.
+    void refillLane(int k)
+    {
+        const unsigned lane = 1u << k;
+        const int g = k / Width;
+        const int j = k % Width;
+        if (m_active & lane) {
+            m_job.counts[m_lanePixel[k]] = std::uint8_t(m_count[g][j]);
+            if (--m_slotRemaining[m_laneSlot[k]] == 0) {
+                m_job.finishColumn(m_job.context, m_slotColumn[m_laneSlot[k]]);
+            }
+            m_active &= ~lane;
+        }
+        if (m_row == m_pixels && !m_exhausted) {
+            claimColumn();
+        }
+        if (m_exhausted) {
+            return;
+        }
+        const double rho = m_job.rho[m_row];
+        m_r[g][j] = rho;
+        m_a[g][j] = m_job.theta[m_column];
+        m_cx[g][j] = rho * m_job.cosTheta[m_column];
+        m_cy[g][j] = rho * m_job.sinTheta[m_column];
+        m_zx[g][j] = 0;
+        m_zy[g][j] = 0;
+        m_count[g][j] = 0;
+        m_lanePixel[k] = std::ptrdiff_t(m_column) * m_pixels + m_row;
+        m_laneSlot[k] = m_slot;
+        m_active |= lane;
+        ++m_row;
+    }
+
+    // Takes the next column from the workers' common supply and a free slot
+    // to count its pixels in.
+    void claimColumn()
+    {
+        m_column = m_job.claimColumn(m_job.context);
+        m_exhausted = m_column < 0;
+        m_row = 0;
+        if (!m_exhausted) {
+            m_slot = 0;
+            while (m_slotRemaining[m_slot] != 0) {
+                ++m_slot;
+            }
+            m_slotColumn[m_slot] = m_column;
+            m_slotRemaining[m_slot] = m_pixels;
+        }
+    }
+
+    // One step of every lane, each library call made for all groups in turn.
+    void step()
+    {
+        Vec t[Groups];
+        for (int g = 0; g < Groups; ++g) {
+            t[g] = Traits::Pow(m_r[g], m_e);
+        }
+        for (int g = 0; g < Groups; ++g) {
+            m_r[g] = IsFinite(t[g]) ? t[g] : m_r[g];
+            t[g] = m_a[g] * m_e;
+            m_a[g] = IsFinite(t[g]) ? t[g] : m_a[g];
+        }
+        Vec sine[Groups], cosine[Groups];
+        for (int g = 0; g < Groups; ++g) {
+            Traits::SinCos(m_a[g], sine[g], cosine[g]);
+        }
+        Vec slope[Groups];
+        for (int g = 0; g < Groups; ++g) {
+            t[g] = m_r[g] * cosine[g] + m_cx[g];
+            m_zx[g] = IsFinite(t[g]) ? t[g] : m_zx[g];
+            t[g] = m_r[g] * sine[g] + m_cy[g];
+            m_zy[g] = IsFinite(t[g]) ? t[g] : m_zy[g];
+            t[g] = Traits::Sqrt(m_zx[g] * m_zx[g] + m_zy[g] * m_zy[g]);
+            m_r[g] = IsFinite(t[g]) ? t[g] : m_r[g];
+            slope[g] = m_zy[g] / m_zx[g];
+        }
+        Vec turned[Groups];
+        for (int g = 0; g < Groups; ++g) {
+            turned[g] = Traits::Atan(slope[g]);
+        }
+        for (int g = 0; g < Groups; ++g) {
+            // Argument in (-pi/2, 3pi/2]; an infinite slope skips the arc
+            // tangent but not the half turn.
+            turned[g] = IsFinite(slope[g]) ? turned[g] : m_a[g];
+            turned[g] = m_zx[g] < m_zero ? turned[g] + m_pi : turned[g];
+            m_a[g] = m_zx[g] == m_zero ? (m_zy[g] >= m_zero ? m_halfPi : m_minusHalfPi) : turned[g];
+            m_count[g] = m_count[g] + m_one;
+        }
+    }
+
+    const ColumnJob& m_job;
+    const Vec m_e = Splat<Vec>(m_job.e);
+    const Vec m_bailout = Splat<Vec>(m_job.bailout);
+    const Vec m_maxEscapeCount = Splat<Vec>(MaxEscapeCount);
+    const Vec m_one = Splat<Vec>(1);
+    const Vec m_pi = Splat<Vec>(Pi);
+    const Vec m_halfPi = Splat<Vec>(Pi / 2);
+    const Vec m_minusHalfPi = Splat<Vec>(-Pi / 2);
+    const Vec m_zero{};
+
+    Vec m_r[Groups] = {}, m_a[Groups] = {}, m_zx[Groups] = {}, m_zy[Groups] = {};
+    Vec m_cx[Groups] = {}, m_cy[Groups] = {}, m_count[Groups] = {};
+    std::ptrdiff_t m_lanePixel[Lanes] = {};
+    unsigned m_active = 0;
+
+    int m_slotColumn[Slots] = {};
+    int m_slotRemaining[Slots] = {};
+    int m_laneSlot[Lanes] = {};
+    int m_slot = 0;
+
+    const int m_pixels;
+    int m_column = -1;
+    int m_row;
+    bool m_exhausted = false;
+};
+
+template<class Traits, int Groups>
+void IterateColumnsInLanes(const ColumnJob& job)
+{
+    LaneIteration<Traits, Groups>(job).run();
+}
+
+} // namespace
+} // namespace Film

@@ -1,6 +1,6 @@
 #include "cli/Interrupt.h"
 
-#include <csignal>
+#include "platform/StopSignals.h"
 
 namespace Cli {
 
@@ -20,14 +20,9 @@ void OnInterrupt(int signal)
 
 const std::atomic<int>& CatchInterrupts()
 {
-    struct sigaction action = {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    // Writes go on after the handler. Every further signal is caught too, so
-    // that a second Ctrl-C still stops at a point that cleans up.
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // A second Ctrl-C is caught too, so that it still stops at a point that
+    // cleans up.
+    Platform::OnStopSignals(OnInterrupt);
     return caughtSignal;
 }
 

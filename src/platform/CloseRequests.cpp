@@ -1,11 +1,11 @@
 #include "platform/CloseRequests.h"
 
 #include "platform/Form.h"
+#include "platform/StopSignals.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,12 +35,7 @@ void RouteCloseRequests(Form& form)
         [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);
         form.RequestClose(UnloadOrigin::TaskManager);
     });
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    OnStopSignals(OnSignal);
 
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.RequestClose(UnloadOrigin::AppWindows); });

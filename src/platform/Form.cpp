@@ -30,12 +30,8 @@ void Form::Show()
     // A window manager frames the window only after it is shown; centre it
     // again once its border is known, unless it was placed meanwhile.
     m_centreWhenFramed = true;
-    WhenFramed(*this, [this](bool framed) {
-        if (framed && m_centreWhenFramed)
-            centreOnScreen();
-        m_centreWhenFramed = false;
-        return true;
-    });
+    PlaceWhenFramed(
+        *this, [this] { centreOnScreen(); }, [this] { return m_centreWhenFramed; });
 }
 
 bool Form::event(QEvent* event)

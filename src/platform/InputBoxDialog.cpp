@@ -8,12 +8,6 @@
 
 namespace Platform {
 
-namespace {
-
-constexpr int SettledPolls = 4;
-
-} // namespace
-
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
                                const QString& defaultText, QWidget* parent)
     : QDialog(parent), m_edit(new QLineEdit(defaultText, this))
@@ -37,18 +31,8 @@ void InputBoxDialog::placeFrameAt(const QPoint& corner)
 {
     // Before a window manager has framed the dialog a move places its client
     // area; once the frame is known, a move places the frame.
-    // The window manager may still place the frame itself just after framing
-    // it, so the corner counts as placed when it has stayed there a moment.
     move(corner);
-    WhenFramed(*this, [this, corner, polls = 0](bool framed) mutable {
-        if (!framed)
-            return true;
-        if (frameGeometry().topLeft() == corner)
-            return ++polls >= SettledPolls;
-        polls = 0;
-        move(corner);
-        return false;
-    });
+    PlaceWhenFramed(*this, [this, corner] { move(corner); });
 }
 
 } // namespace Platform

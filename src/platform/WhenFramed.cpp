@@ -1,5 +1,6 @@
 #include "platform/WhenFramed.h"
 
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -9,7 +10,11 @@ namespace {
 
 // A window manager frames a window shortly after it is shown.
 constexpr int PollMs = 25;
-constexpr int MaxPolls = 80;
+// A busy machine may take seconds to frame it; without a window manager
+// nothing waits for the answer.
+constexpr int MaxPolls = 200;
+// Polls a placed window must stay put to count as placed.
+constexpr int SettledPolls = 4;
 
 } // namespace
 
@@ -35,6 +40,21 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
             }
         });
     poll->start();
+}
+
+void PlaceWhenFramed(QWidget& window, std::function<void()> place, std::function<bool()> wanted)
+{
+    WhenFramed(window, [&window, place = std::move(place), wanted = std::move(wanted),
+                        placedAt = QPoint(), polls = 0](bool framed) mutable {
+        if (!framed || (wanted && !wanted()))
+            return true;
+        if (polls > 0 && window.frameGeometry().topLeft() == placedAt)
+            return ++polls > SettledPolls;
+        place();
+        placedAt = window.frameGeometry().topLeft();
+        polls = 1;
+        return false;
+    });
 }
 
 } // namespace Platform

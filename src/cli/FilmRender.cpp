@@ -49,15 +49,16 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     return folder;
 }
 
-double FrameExponent(const RenderOptions& options, std::int64_t k)
+// The exponent frame k is rendered with, and named after.
+double RenderedExponent(const RenderOptions& options, std::int64_t k)
 {
-    return Film::FrameExponent(options.eMin, options.eMax, options.steps, k);
+    return Film::RenderedExponent(
+        Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
 }
 
 QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    return Film::FrameFilePath(folder, Film::RenderedExponent(FrameExponent(options, k)),
-                               Platform::DecimalSeparator());
+    return Film::FrameFilePath(folder, RenderedExponent(options, k), Platform::DecimalSeparator());
 }
 
 // A frame a killed or failed render wrote is whole or absent; what stands
@@ -104,7 +105,7 @@ public:
     void prepare()
     {
         if (!m_prepared && !empty()) {
-            m_request.e = Film::RenderedExponent(FrameExponent(m_options, m_next));
+            m_request.e = RenderedExponent(m_options, m_next);
             m_prepared = std::make_unique<Film::FrameRender>(m_request);
         }
     }
@@ -178,9 +179,8 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     FrameWriter writer(observer);
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
-        FrameOfRender frame{k, position, FrameExponent(options, k), FramePath(folder, options, k),
-                            std::chrono::steady_clock::now()};
-        frame.e = Film::RenderedExponent(frame.e);
+        const FrameOfRender frame{k, position, RenderedExponent(options, k),
+                                  FramePath(folder, options, k), std::chrono::steady_clock::now()};
         observer.frameStarted(position, frame.e);
         QImage image = Platform::NewPicture(options.pixels, options.pixels);
         if (!CollectFrame(*render, image, queue, writer, observer, stop)) {

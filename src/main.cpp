@@ -1,4 +1,5 @@
 #include "platform/CloseRequests.h"
+#include "platform/DisplayCheck.h"
 #include "platform/QtDesktop.h"
 #include "platform/Version.h"
 #include "resources/Icon.h"
@@ -49,6 +50,10 @@ int main(int argc, char* argv[])
             std::puts("powerreels " POWERREELS_VERSION);
             return 0;
         }
+    }
+    if (!Platform::DisplayChosen(argc, argv)) {
+        std::fputs(Platform::NoDisplayMessage, stderr);
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("PowerReels");

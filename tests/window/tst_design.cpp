@@ -2,10 +2,11 @@
 #include "window/frmPowerReels.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSignalSpy>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The idle window as the user first meets it: controls, focus order, keys.
@@ -235,14 +236,23 @@ private slots:
 
     void unwritableProgramFolderSendsFilmsToThePictures()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        // The pictures folder is made in a home of the test's own, never the
+        // home of whoever runs the tests.
+        const QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
         m_form.reset();
         m_desktop.appPath = "/no/such/program/folder";
         showForm();
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        QCOMPARE(m_form->strBasePath, pictures + "/PowerReels/");
+        qputenv("HOME", realHome);
+        if (realConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", realConfig);
+        QCOMPARE(m_form->strBasePath, home.filePath("Pictures/PowerReels/"));
         QVERIFY(QFileInfo(m_form->strBasePath).isDir());
-        QStandardPaths::setTestModeEnabled(false);
     }
 
     void versionCaptionFollowsTheDecimalSeparator()

@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -103,6 +104,13 @@ void SavePicture(const QImage& image, const QString& path)
     if (!written || file.error() != QFileDevice::NoError)
         throw RuntimeError(ErrorKind::PathNotWritable, path);
     staged.commit();
+}
+
+void LoadPictureFormats()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "bmp").write(QImage(1, 1, QImage::Format_RGB32));
 }
 
 QImage NewPicture(int width, int height)

@@ -6,7 +6,10 @@
 
 namespace Cli {
 
-FrameWriter::FrameWriter(RenderObserver& observer) : m_observer(observer) {}
+FrameWriter::FrameWriter(RenderObserver& observer) : m_observer(observer)
+{
+    Platform::LoadPictureFormats();
+}
 
 FrameWriter::~FrameWriter()
 {
@@ -37,7 +40,7 @@ void FrameWriter::report(bool wait)
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - m_frame.started)
                 .count();
-        m_observer.frameSaved(m_frame.position, m_frame.e, m_frame.path, seconds);
+        m_observer.frameSaved(m_frame.k, m_frame.e, m_frame.path, seconds);
     } else {
         ++m_failures;
         m_observer.problem(

@@ -15,11 +15,14 @@ constexpr std::string_view ExportUsage =
 constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
-  Calculate. The numbers get the window's checks and messages.
+  Calculate. The four numbers are required and read whole, with a point as
+  the decimal separator in any language (2.5, never 2,5); then they get the
+  window's checks and messages.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
-      --steps N       the number of steps; the film has N + 1 frames
-      --pixels N      width and height of a frame, up to 16384
+      --steps N       the number of steps, a whole number; the film has N + 1
+                      frames
+      --pixels N      width and height of a frame, 104 to 16384
       --palette NAME  Rainbow (default), Grey, Red, Green, Blue, Cyan, Magenta
                       or Yellow
       --dir PARENT    an existing folder (default: the current folder)
@@ -27,8 +30,11 @@ constexpr std::string_view RenderSection = R"(Render options:
       --threads N     worker threads (default: one per core)
       --resume        keeps the frames of the range already on disk whole and
                       renders only the missing or damaged ones
-  Exit status: 0 every frame of the range is on disk; 1 the folder could not
-  be made or a frame is missing; 2 wrong arguments; 130 Ctrl-C; 143 SIGTERM.
+
+Render exit status:
+  0 every frame of the range is on disk; 1 the folder could not be made or a
+  frame is missing; 2 wrong arguments; 130 Ctrl-C; 143 SIGTERM. A stopped
+  render is finished by the same command with --resume.
 )";
 
 constexpr std::string_view ExportSection = R"(Export options:
@@ -39,9 +45,10 @@ constexpr std::string_view ExportSection = R"(Export options:
       --pingpong      forward, then back, for a seamless loop
       --hold N        shows the first and the last frame N frame times
       --              ends the options: FOLDER may then start with --
-  Exit status: 0 written; 1 no frame found, or the video could not be
-  written; 2 wrong arguments or a folder whose name is not a film's;
-  130 Ctrl-C; 143 SIGTERM.
+
+Export exit status:
+  0 written; 1 no frame found, or the video could not be written; 2 wrong
+  arguments or a folder whose name is not a film's; 130 Ctrl-C; 143 SIGTERM.
 )";
 
 constexpr std::string_view OtherSection = R"(Other options:

@@ -1,6 +1,7 @@
 #include "cli/RenderArguments.h"
 
 #include "cli/CommandLine.h"
+#include "cli/NumberArguments.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
@@ -93,6 +94,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
                              .arg(palette, PaletteNameList()));
 
+    RequireFilmNumbers(scanned.values);
     const Film::ParameterCheck check =
         Film::CheckParameters({scanned.values.value("--emin"), scanned.values.value("--emax"),
                                scanned.values.value("--steps"), scanned.values.value("--pixels")},

@@ -23,9 +23,9 @@ struct RenderOptions : FilmParameters
     bool resume = false;
 };
 
-// Reads the arguments after "render". The four numbers get the window's
-// parameter check and its messages; a missing number reads like an empty
-// box. Throws UsageError.
+// Reads the arguments after "render". The four numbers are required and
+// read whole, then get the window's parameter check and its messages.
+// Throws UsageError.
 RenderOptions ParseRenderArguments(const QStringList& arguments);
 
 // The index of a palette named case-insensitively, or -1.

@@ -13,8 +13,11 @@ constexpr int PollMs = 25;
 // A busy machine may take seconds to frame it; without a window manager
 // nothing waits for the answer.
 constexpr int MaxPolls = 200;
-// Polls a placed window must stay put to count as placed.
-constexpr int SettledPolls = 4;
+// Polls a placed window must stay put to count as placed: a second, for the
+// window manager's answer to the move to come back from a busy X server.
+// After a move the window reports the place asked for until that answer
+// comes; a window manager that puts it elsewhere is only seen then.
+constexpr int SettledPolls = 40;
 
 } // namespace
 

@@ -17,7 +17,7 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action);
 
 // Once the window manager has framed the window, places it with place(), and
 // again whenever the window manager moves it away just after framing it, until
-// it has stayed where it was put for a moment or wanted() turns false.
+// it has stayed where it was put for a second or wanted() turns false.
 // Without a window manager the window stays where it was put before.
 void PlaceWhenFramed(QWidget& window, std::function<void()> place,
                      std::function<bool()> wanted = {});

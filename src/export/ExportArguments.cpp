@@ -26,11 +26,11 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
     options.folder = scanned.positional.front();
     options.out = scanned.values.value("--out");
     if (options.out.isEmpty())
-        throw UsageError("export needs --out FILE (.mp4, .webm or .gif).");
+        throw UsageError(QString("export needs --out FILE (%1).").arg(VideoEndingList()));
     const std::optional<VideoKind> kind = VideoKindForPath(options.out);
     if (!kind)
-        throw UsageError(QString("\"%1\" must end in .mp4, .webm or .gif to choose the video type.")
-                             .arg(options.out));
+        throw UsageError(QString("\"%1\" must end in %2 to choose the video type.")
+                             .arg(options.out, VideoEndingList()));
     options.kind = *kind;
     if (scanned.values.contains("--fps"))
         options.framesPerSecond =

@@ -184,9 +184,12 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
     if (const std::optional<QString> warning =
             SizeWarning(options.kind, QSize(film->pixels, film->pixels)))
         console.problem(*warning);
-    if (options.kind == VideoKind::Gif && options.framesPerSecond > 50)
-        console.problem("Browsers play a GIF of more than 50 frames per second at 10 frames per "
-                        "second; a lower --fps plays as asked.");
+    if (const int playable = FactsOf(options.kind).playableFramesPerSecond;
+        playable > 0 && options.framesPerSecond > playable)
+        console.problem(QString("Browsers play a %1 of more than %2 frames per second at 10 "
+                                "frames per second; a lower --fps plays as asked.")
+                            .arg(QLatin1String(FactsOf(options.kind).codec))
+                            .arg(playable));
     return WriteVideo(options, *film, frames, console, stop);
 }
 

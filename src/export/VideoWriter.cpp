@@ -11,6 +11,7 @@ extern "C" {
 
 #include <QFileInfo>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 namespace Export {
@@ -19,24 +20,17 @@ using namespace Terminal;
 
 namespace {
 
-struct Encoding
+AVPixelFormat PixelFormatOf(const VideoKindFacts& facts)
 {
-    const char* muxer;
-    const char* encoder;
-    AVPixelFormat pixelFormat;
-};
+    return facts.fourTwoZero ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_PAL8;
+}
 
-Encoding EncodingFor(VideoKind kind)
+AVDictionary* Dictionary(std::span<const std::pair<const char*, const char*>> options)
 {
-    switch (kind) {
-    case VideoKind::Mp4:
-        return {"mp4", "libx264", AV_PIX_FMT_YUV420P};
-    case VideoKind::WebM:
-        return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P};
-    case VideoKind::Gif:
-        return {"gif", "gif", AV_PIX_FMT_PAL8};
-    }
-    return {};
+    AVDictionary* dictionary = nullptr;
+    for (const auto& [key, value] : options)
+        av_dict_set(&dictionary, key, value, 0);
+    return dictionary;
 }
 
 QString ErrorText(int error)
@@ -82,7 +76,7 @@ struct ScaleDeleter
 
 QSize VideoSizeFor(VideoKind kind, QSize frameSize)
 {
-    if (EncodingFor(kind).pixelFormat != AV_PIX_FMT_YUV420P)
+    if (!FactsOf(kind).fourTwoZero)
         return frameSize;
     return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
 }
@@ -105,18 +99,21 @@ std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize)
 
 std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize)
 {
-    // The largest level of H.264 allows this many 16 x 16 blocks a picture.
-    constexpr qint64 MaxMacroblocks = 139264;
+    const qint64 limit = FactsOf(kind).playableMacroblocks;
     const QSize videoSize = VideoSizeFor(kind, frameSize);
     const qint64 macroblocks =
         qint64((videoSize.width() + 15) / 16) * ((videoSize.height() + 15) / 16);
-    if (kind != VideoKind::Mp4 || macroblocks <= MaxMacroblocks)
+    if (limit == 0 || macroblocks <= limit)
         return std::nullopt;
-    return QString("A %1 x %2 H.264 video is above the largest H.264 level (%3 blocks of 16 x 16 "
-                   "pixels, about 5968 x 5968); many players will not play it.")
+    const int side = int(std::sqrt(double(limit))) * 16;
+    const QString codec = QString::fromLatin1(FactsOf(kind).codec);
+    return QString("A %1 x %2 %3 video is above the largest %3 level (%4 blocks of 16 x 16 "
+                   "pixels, about %5 x %5); many players will not play it.")
         .arg(videoSize.width())
         .arg(videoSize.height())
-        .arg(MaxMacroblocks);
+        .arg(codec)
+        .arg(limit)
+        .arg(side);
 }
 
 struct VideoWriter::State
@@ -134,31 +131,31 @@ struct VideoWriter::State
     std::int64_t nextPts = 0;
     bool finished = false;
 
-    void open(const Encoding& encoding, const QString& path, int framesPerSecond);
-    void openEncoder(const Encoding& encoding, const AVCodec* encoder, int framesPerSecond);
+    void open(const VideoKindFacts& facts, const QString& path, int framesPerSecond);
+    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder, int framesPerSecond);
     void startFile(const QString& path);
-    void allocateFrames(const Encoding& encoding);
+    void allocateFrames(const VideoKindFacts& facts);
     void send(const AVFrame* frame);
 };
 
-void VideoWriter::State::open(const Encoding& encoding, const QString& path, int framesPerSecond)
+void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path, int framesPerSecond)
 {
-    const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
+    const AVCodec* encoder = avcodec_find_encoder_by_name(facts.encoder);
     if (encoder == nullptr)
         throw VideoError(QString("This FFmpeg has no %1 encoder (%2), which %1 videos need; "
                                  "install a libavcodec built with it.")
-                             .arg(VideoKindName(kind), encoding.encoder));
+                             .arg(VideoKindName(kind), facts.encoder));
     AVFormatContext* rawFormat = nullptr;
-    Check(avformat_alloc_output_context2(&rawFormat, nullptr, encoding.muxer,
+    Check(avformat_alloc_output_context2(&rawFormat, nullptr, facts.muxer,
                                          QFile::encodeName(path).constData()),
           QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
-    openEncoder(encoding, encoder, framesPerSecond);
+    openEncoder(facts, encoder, framesPerSecond);
     startFile(path);
-    allocateFrames(encoding);
+    allocateFrames(facts);
 }
 
-void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* encoder,
+void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
                                      int framesPerSecond)
 {
     codec.reset(avcodec_alloc_context3(encoder));
@@ -166,11 +163,11 @@ void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* en
         throw VideoError("Out of memory for the encoder.");
     codec->width = videoSize.width();
     codec->height = videoSize.height();
-    codec->pix_fmt = encoding.pixelFormat;
+    codec->pix_fmt = PixelFormatOf(facts);
     codec->time_base = AVRational{1, framesPerSecond};
     codec->framerate = AVRational{framesPerSecond, 1};
     codec->sample_aspect_ratio = AVRational{1, 1};
-    if (encoding.pixelFormat == AV_PIX_FMT_YUV420P) {
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
         codec->color_range = AVCOL_RANGE_MPEG;
         codec->colorspace = AVCOL_SPC_BT709;
         codec->color_primaries = AVCOL_PRI_BT709;
@@ -178,21 +175,10 @@ void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* en
     }
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    AVDictionary* options = nullptr;
-    if (kind == VideoKind::Mp4) {
-        av_dict_set(&options, "preset", "medium", 0);
-        av_dict_set(&options, "crf", "18", 0);
-    } else if (kind == VideoKind::WebM) {
-        // Constant quality; "good" with speed 4 is a fair trade for films.
-        av_dict_set(&options, "crf", "30", 0);
-        av_dict_set(&options, "b", "0", 0);
-        av_dict_set(&options, "deadline", "good", 0);
-        av_dict_set(&options, "cpu-used", "4", 0);
-        av_dict_set(&options, "row-mt", "1", 0);
-    }
+    AVDictionary* options = Dictionary(facts.encoderOptions);
     const int opened = avcodec_open2(codec.get(), encoder, &options);
     av_dict_free(&options);
-    Check(opened, QString("The %1 encoder refused the film").arg(encoding.encoder));
+    Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
 }
 
 void VideoWriter::State::startFile(const QString& path)
@@ -207,29 +193,26 @@ void VideoWriter::State::startFile(const QString& path)
 
     Check(avio_open(&format->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE),
           QString("Cannot write \"%1\"").arg(path));
-    AVDictionary* muxerOptions = nullptr;
-    // The index at the front lets a browser start playing before the end.
-    if (kind == VideoKind::Mp4)
-        av_dict_set(&muxerOptions, "movflags", "+faststart", 0);
+    AVDictionary* muxerOptions = Dictionary(FactsOf(kind).muxerOptions);
     const int written = avformat_write_header(format.get(), &muxerOptions);
     av_dict_free(&muxerOptions);
     Check(written, QString("Cannot start \"%1\"").arg(path));
 }
 
-void VideoWriter::State::allocateFrames(const Encoding& encoding)
+void VideoWriter::State::allocateFrames(const VideoKindFacts& facts)
 {
     picture.reset(av_frame_alloc());
     packet.reset(av_packet_alloc());
     if (!picture || !packet)
         throw VideoError("Out of memory for the frames.");
-    picture->format = encoding.pixelFormat;
+    picture->format = PixelFormatOf(facts);
     picture->width = videoSize.width();
     picture->height = videoSize.height();
     Check(av_frame_get_buffer(picture.get(), 0), "Out of memory for a frame");
 
-    if (encoding.pixelFormat == AV_PIX_FMT_YUV420P) {
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
         scale.reset(sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_RGB24,
-                                   videoSize.width(), videoSize.height(), encoding.pixelFormat,
+                                   videoSize.width(), videoSize.height(), PixelFormatOf(facts),
                                    SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
         if (!scale)
             throw VideoError("No colour conversion to 4:2:0.");
@@ -267,11 +250,11 @@ VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, i
 {
     // FFmpeg's own notes would break into the progress lines.
     av_log_set_level(AV_LOG_ERROR);
-    const Encoding encoding = EncodingFor(kind);
+    const VideoKindFacts& facts = FactsOf(kind);
     m_state->kind = kind;
     m_state->frameSize = frameSize;
     m_state->videoSize = VideoSizeFor(kind, frameSize);
-    m_state->open(encoding, path, framesPerSecond);
+    m_state->open(facts, path, framesPerSecond);
 }
 
 VideoWriter::~VideoWriter() = default;

@@ -1,10 +1,12 @@
-#include "cli/NumberArguments.h"
+#include "NumberArguments.h"
 
-#include "cli/MessageError.h"
+#include "terminal/MessageError.h"
 
 #include <QRegularExpression>
 
 namespace Cli {
+
+using Terminal::UsageError;
 
 namespace {
 

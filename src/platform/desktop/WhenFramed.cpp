@@ -14,9 +14,9 @@ constexpr int PollMs = 25;
 // nothing waits for the answer.
 constexpr int MaxPolls = 200;
 // Polls a placed window must stay put to count as placed: a second, for the
-// window manager's answer to the move to come back from a busy X server.
-// After a move the window reports the place asked for until that answer
-// comes; a window manager that puts it elsewhere is only seen then.
+// window manager's answer to a move to come back from a busy X server. After
+// a move the window reports the place asked for until that answer comes; a
+// window manager that puts it elsewhere is only seen then.
 constexpr int SettledPolls = 40;
 
 } // namespace
@@ -48,15 +48,16 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
 void PlaceWhenFramed(QWidget& window, std::function<void()> place, std::function<bool()> wanted)
 {
     WhenFramed(window, [&window, place = std::move(place), wanted = std::move(wanted),
-                        placedAt = QPoint(), polls = 0](bool framed) mutable {
+                        still = 0](bool framed) mutable {
         if (!framed || (wanted && !wanted()))
             return true;
-        if (polls > 0 && window.frameGeometry().topLeft() == placedAt)
-            return ++polls > SettledPolls;
+        // Placed again at every poll, not only when the window is seen to
+        // move: a move the window believes done sends nothing, and one that
+        // a stale frame or the window manager undid is made again.
+        const QPoint before = window.frameGeometry().topLeft();
         place();
-        placedAt = window.frameGeometry().topLeft();
-        polls = 1;
-        return false;
+        still = window.frameGeometry().topLeft() == before ? still + 1 : 0;
+        return still > SettledPolls;
     });
 }
 

@@ -1,5 +1,7 @@
 #include "film/ParameterCheck.h"
 
+#include "film/SharedFrameNames.h"
+
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
@@ -45,6 +47,12 @@ ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixe
         if (*check.pixels > maxPixels)
             return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
                           ParameterField::Pixels);
+        // The later of two frames named alike would replace the earlier.
+        if (FramesShareNames(*check.eMin, *check.eMax, *check.steps)) {
+            check.namesShared = true;
+            return refuse("Please, fewer 'Steps': two frames would share one file name.",
+                          ParameterField::Steps);
+        }
     } catch (const RuntimeError&) {
         return refuse("Redo From Start.", ParameterField::None);
     }

@@ -38,10 +38,14 @@ struct ParameterCheck
     std::optional<double> eMax;
     std::optional<std::int32_t> steps;
     std::optional<std::int32_t> pixels;
+    // Refused only because two frames would share a file name: a film that
+    // an earlier version stored so may still be read.
+    bool namesShared = false;
 };
 
 // Reads and checks the numbers in order; the first failing rule gives its
-// message. A number that cannot be held (too large for a double or a 32-bit
+// message. The last rule refuses a film two of whose frames would get one
+// file name ("Please, fewer 'Steps': ...", on Steps). A number that cannot be held (too large for a double or a 32-bit
 // integer) gives "Redo From Start." with no field.
 ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels);
 

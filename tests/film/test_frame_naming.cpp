@@ -1,4 +1,5 @@
 #include "film/FrameNaming.h"
+#include "film/SharedFrameNames.h"
 #include "platform/Numbers.h"
 
 #include <QLocale>
@@ -126,5 +127,55 @@ TEST(FrameCaption, ShowsTheExponentAndState)
     EXPECT_EQ(Film::FrameCaption(2.25, " (SlideShow)", Platform::DecimalSeparator()),
               "PowerReels - e=2,250 (SlideShow)");
 }
+
+} // namespace
+
+namespace {
+
+// Films whose minimum exponent walks from first in steps of by.
+struct FilmFamily
+{
+    const char* name;
+    double first;
+    double by;
+    int films;
+    double span; // eMax - eMin
+    int steps;
+};
+
+class SharedNames : public testing::TestWithParam<FilmFamily>
+{
+};
+
+// The quick rule says what comparing every frame's name with the next says.
+TEST_P(SharedNames, AgreeWithEveryName)
+{
+    const FilmFamily& c = GetParam();
+    for (int i = 0; i < c.films; ++i) {
+        const double eMin = c.first + i * c.by;
+        const double eMax = eMin + c.span;
+        bool shared = false;
+        QString previous;
+        for (std::int64_t k = 0; k <= c.steps; ++k) {
+            const QString name = Film::FrameFilePath(
+                {}, Film::RenderedExponent(Film::FrameExponent(eMin, eMax, c.steps, k)), u'.');
+            shared = shared || name == previous;
+            previous = name;
+        }
+        EXPECT_EQ(Film::FramesShareNames(eMin, eMax, c.steps), shared)
+            << QString::number(eMin, 'g', 17).toStdString() << " "
+            << QString::number(eMax, 'g', 17).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Film, SharedNames,
+    // The first film shares the name 001.002 between frames 1 and 2.
+    testing::Values(FilmFamily{"OnHalvesAtTheStepLimit", 1.0005, 0.001, 400, 0.002, 2},
+                    FilmFamily{"LongOnHalves", 1.0005, 0.137, 40, 1, 1000},
+                    FilmFamily{"OffHalves", 1, 0.0013, 400, 0.002, 2},
+                    FilmFamily{"BelowTheStepLimit", 1.0005, 0.001, 200, 0.0025, 2},
+                    FilmFamily{"BeyondTheDoublesThousandths", 1e13, 1, 20, 1, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -14,10 +14,14 @@ constexpr int MaxHold = 60000;
 
 } // namespace
 
+QStringList ExportValueOptions()
+{
+    return {"--out", "--fps", "--hold"};
+}
+
 ExportOptions ParseExportArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned =
-        ScanArguments(arguments, {"--out", "--fps", "--hold"}, {"--pingpong"});
+    const ScannedArguments scanned = ScanArguments(arguments, ExportValueOptions(), {"--pingpong"});
     if (scanned.positional.size() != 1)
         throw UsageError("export needs exactly one film folder.");
     ExportOptions options;

@@ -17,6 +17,9 @@ struct ExportOptions
     int hold = 1; // frame times of each end frame
 };
 
+// The options of export that take a value.
+QStringList ExportValueOptions();
+
 // Reads the arguments after "export". Throws UsageError.
 ExportOptions ParseExportArguments(const QStringList& arguments);
 

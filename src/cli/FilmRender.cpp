@@ -2,6 +2,7 @@
 
 #include "cli/ExitCodes.h"
 #include "cli/FrameWriter.h"
+#include "cli/StoredFrame.h"
 #include "film/FrameNaming.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -61,13 +62,14 @@ QString FramePath(const QString& folder, const RenderOptions& options, std::int6
     return Film::FrameFilePath(folder, RenderedExponent(options, k), Platform::DecimalSeparator());
 }
 
-// A frame a killed or failed render wrote is whole or absent; what stands
-// under its name may still be something else.
-bool IsWholeFrame(const QString& path, int pixels)
+// A frame is whole under either decimal separator: parts of a film may have
+// been rendered under different number settings.
+bool IsStoredWhole(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(path);
-    return !QFileInfo(path).isSymLink() && shape &&
-           *shape == Platform::BitmapShape{QSize(pixels, pixels), 24};
+    const QStringList candidates = FrameFileCandidates(folder, RenderedExponent(options, k));
+    return std::any_of(candidates.begin(), candidates.end(), [&](const QString& path) {
+        return IsWholeFrame(path, options.pixels);
+    });
 }
 
 // The frames of the range that are on disk whole, in order; none when the
@@ -79,7 +81,7 @@ KeptFrames(const QString& folder, const RenderOptions& options, const std::atomi
     for (std::int64_t k = options.firstFrame; options.resume && k <= options.lastFrame; ++k) {
         if (stop.load() != 0)
             return std::nullopt;
-        if (IsWholeFrame(FramePath(folder, options, k), options.pixels))
+        if (IsStoredWhole(folder, options, k))
             kept.push_back(k);
     }
     return kept;
@@ -157,6 +159,16 @@ bool CollectFrame(Film::FrameRender& render, QImage& image, FrameQueue& queue, F
     return true;
 }
 
+// A process limit (ulimit -u, a batch system's) may allow fewer threads
+// than asked for; those that run give the same frames.
+void TellFewerThreads(const Film::FrameRender& render, Console& console)
+{
+    console.problem(QString("Only %1 of the %2 worker threads asked for could be started (the "
+                            "system allows no more); the render goes on with them.")
+                        .arg(std::max(render.workers(), 1))
+                        .arg(render.workersAsked()));
+}
+
 } // namespace
 
 int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
@@ -177,8 +189,13 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
                          std::int64_t(kept->size()));
     FrameQueue queue(options, std::move(*kept));
     FrameWriter writer(observer);
+    bool toldThreads = false;
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
+        if (!toldThreads && render->workers() < render->workersAsked()) {
+            TellFewerThreads(*render, observer);
+            toldThreads = true;
+        }
         const FrameOfRender frame{k, position, RenderedExponent(options, k),
                                   FramePath(folder, options, k), std::chrono::steady_clock::now()};
         observer.frameStarted(position, frame.e);
@@ -199,7 +216,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
 
     std::int64_t missing = 0;
     for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        if (!QFileInfo(FramePath(folder, options, k)).isFile())
+        if (!IsStoredWhole(folder, options, k))
             ++missing;
     }
     if (missing > 0)

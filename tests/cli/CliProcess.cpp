@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <csignal>
+#include <sys/stat.h>
 
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment)
@@ -75,4 +76,30 @@ QStringList RenderArguments(const QString& eMin, const QString& eMax, int steps,
             palette,
             "--dir",
             parent};
+}
+
+std::vector<UnreadableFrame> UnreadableFrames()
+{
+    // Byte 30 is the compression in the bitmap's header.
+    const auto claim = [](char compression) {
+        return [compression](const QString& frame) {
+            QFile file(frame);
+            file.open(QIODevice::ReadWrite);
+            file.seek(30);
+            file.write(&compression, 1);
+        };
+    };
+    // Opening either of the first two, or reading it, would block for ever.
+    return {{"Fifo",
+             [](const QString& frame) {
+                 QFile::remove(frame);
+                 ::mkfifo(QFile::encodeName(frame).constData(), 0600);
+             }},
+            {"LinkToStdin",
+             [](const QString& frame) {
+                 QFile::remove(frame);
+                 QFile::link("/dev/stdin", frame);
+             }},
+            {"ClaimsRunLengthCoding", claim(1)},
+            {"ClaimsBitFields", claim(3)}};
 }

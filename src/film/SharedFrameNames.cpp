@@ -17,8 +17,8 @@ static_assert(std::numeric_limits<long double>::digits >= 60);
 // from zero, as the names are written.
 long double NamedThousandths(std::int64_t k, double eMin, double eMax, std::int32_t steps)
 {
-    return std::round(static_cast<long double>(RenderedExponent(FrameExponent(eMin, eMax, steps, k))) *
-                      1000);
+    return std::round(
+        static_cast<long double>(RenderedExponent(FrameExponent(eMin, eMax, steps, k))) * 1000);
 }
 
 // Beyond this many frames the names are not compared one by one.

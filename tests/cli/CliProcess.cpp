@@ -80,26 +80,17 @@ QStringList RenderArguments(const QString& eMin, const QString& eMax, int steps,
 
 std::vector<UnreadableFrame> UnreadableFrames()
 {
-    // Byte 30 is the compression in the bitmap's header.
+    // Byte 30 of a bitmap's header is its compression.
     const auto claim = [](char compression) {
         return [compression](const QString& frame) {
             QFile file(frame);
-            file.open(QIODevice::ReadWrite);
-            file.seek(30);
-            file.write(&compression, 1);
+            if (file.open(QIODevice::ReadWrite) && file.seek(30))
+                file.write(&compression, 1);
         };
     };
-    // Opening either of the first two, or reading it, would block for ever.
-    return {{"Fifo",
-             [](const QString& frame) {
-                 QFile::remove(frame);
-                 ::mkfifo(QFile::encodeName(frame).constData(), 0600);
-             }},
-            {"LinkToStdin",
-             [](const QString& frame) {
-                 QFile::remove(frame);
-                 QFile::link("/dev/stdin", frame);
-             }},
+    // Opening the FIFO, or reading the link, would block for ever.
+    return {{"Fifo", [](const QString& f) { QFile::remove(f); mkfifo(qPrintable(f), 0600); }},
+            {"LinkToStdin", [](const QString& f) { QFile::remove(f); QFile::link("/dev/stdin", f); }},
             {"ClaimsRunLengthCoding", claim(1)},
             {"ClaimsBitFields", claim(3)}};
 }

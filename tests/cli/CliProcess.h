@@ -37,8 +37,8 @@ QMap<QString, QByteArray> FolderFiles(const QString& folder);
 QStringList RenderArguments(const QString& eMin, const QString& eMax, int steps, int pixels,
                             const QString& palette, const QString& parent);
 
-// Something under a frame's name that no reader can take, as a hostile
-// neighbour or an unlucky user leaves it; each names itself.
+// What a hostile neighbour or an unlucky user may leave under a frame's name
+// that no reader can take.
 struct UnreadableFrame
 {
     const char* name;

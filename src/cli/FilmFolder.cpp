@@ -150,10 +150,13 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
             best = separator;
     }
     // A film rendered in parts under different number settings has some
-    // frames under each separator; a frame found under both is taken once.
+    // frames under a point and some under a comma; a frame found under both
+    // is taken once.
     std::map<std::int64_t, FilmFrame> found = bySeparator[best];
-    for (const auto& [separator, named] : bySeparator)
-        found.insert(named.begin(), named.end());
+    for (const auto& [separator, named] : bySeparator) {
+        if (separator == u'.' || separator == u',' || separator == Platform::DecimalSeparator())
+            found.insert(named.begin(), named.end());
+    }
     for (const auto& [k, frame] : found)
         frames.present.push_back(frame);
     FindMissing(folder, film, best, frames);

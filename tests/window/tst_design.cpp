@@ -1,3 +1,4 @@
+#include "platform/Version.h"
 #include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
@@ -241,7 +242,7 @@ private slots:
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath("share/applications") &&
                 QDir(prefix.path()).mkpath("bin"));
-        QFile(prefix.filePath("share/applications/io.github.powerreels.PowerReels.desktop"))
+        QFile(prefix.filePath("share/applications/" POWERREELS_APP_ID ".desktop"))
             .open(QIODevice::WriteOnly);
         QStandardPaths::setTestModeEnabled(true);
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

@@ -16,8 +16,7 @@ bool IsInstalledProgramFolder(const QString& path)
 {
     const QDir folder(QDir::cleanPath(path));
     return folder.dirName() == "bin" &&
-           QFileInfo::exists(
-               folder.filePath("../share/applications/io.github.powerreels.PowerReels.desktop"));
+           QFileInfo::exists(folder.filePath("../share/applications/" POWERREELS_APP_ID ".desktop"));
 }
 
 bool IsWritableFolder(const QString& path)

@@ -57,12 +57,15 @@ void RequireNamesThatFit(const RenderOptions& options)
 
 } // namespace
 
+QStringList RenderValueOptions()
+{
+    return {"--emin", "--emax",   "--steps",  "--pixels",
+            "--palette", "--dir", "--frames", "--threads"};
+}
+
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned = ScanArguments(
-        arguments,
-        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads"},
-        {"--resume"});
+    const ScannedArguments scanned = ScanArguments(arguments, RenderValueOptions(), {"--resume"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 

@@ -1,3 +1,4 @@
+#include "platform/Version.h"
 #include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
@@ -5,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -234,7 +236,9 @@ private slots:
         QCOMPARE(m_form->lngTwipsY, twips);
     }
 
-    void unwritableProgramFolderSendsFilmsToThePictures()
+    // An installed program (bin beside share with its desktop entry) is no
+    // place for films even where root may write.
+    void unwritableOrInstalledProgramFolderSendsFilmsToThePictures()
     {
         // The pictures folder is made in a home of the test's own, never the
         // home of whoever runs the tests.
@@ -243,16 +247,25 @@ private slots:
         const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
-        m_form.reset();
-        m_desktop.appPath = "/no/such/program/folder";
-        showForm();
-        qputenv("HOME", realHome);
-        if (realConfig.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", realConfig);
-        QCOMPARE(m_form->strBasePath, home.filePath("Pictures/PowerReels/"));
-        QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", realHome);
+            if (realConfig.isNull())
+                qunsetenv("XDG_CONFIG_HOME");
+            else
+                qputenv("XDG_CONFIG_HOME", realConfig);
+        });
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath("share/applications") &&
+                QDir(prefix.path()).mkpath("bin"));
+        QFile(prefix.filePath("share/applications/" POWERREELS_APP_ID ".desktop"))
+            .open(QIODevice::WriteOnly);
+        for (const QString& folder : {QString("/no/such/program/folder"), prefix.filePath("bin")}) {
+            m_form.reset();
+            m_desktop.appPath = folder;
+            showForm();
+            QCOMPARE(m_form->strBasePath, home.filePath("Pictures/PowerReels/"));
+            QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+        }
     }
 
     void versionCaptionFollowsTheDecimalSeparator()

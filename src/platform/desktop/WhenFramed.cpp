@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 namespace Platform {
@@ -31,7 +32,12 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
             if (!window.isVisible())
                 return;
             bool done = false;
-            if (window.frameGeometry().size() != window.size())
+            // A window manager tells a window its border when asked, before
+            // it takes the window on; a move before that is undone by its
+            // placing. The window is framed once it is on the screen.
+            const QWindow* handle = window.windowHandle();
+            if (handle != nullptr && handle->isExposed() &&
+                window.frameGeometry().size() != window.size())
                 done = action(true) || ++framed >= MaxPolls;
             else if (++unframed >= MaxPolls) {
                 action(false);

@@ -14,6 +14,8 @@ constexpr int PollMs = 25;
 // A busy machine may take seconds to frame it; without a window manager
 // nothing waits for the answer.
 constexpr int MaxPolls = 200;
+// A window that is never put on the screen is given up after a minute.
+constexpr int MaxUnshownPolls = 2400;
 // Polls a placed window must stay put to count as placed: a second, for the
 // window manager's answer to a move to come back from a busy X server. After
 // a move the window reports the place asked for until that answer comes; a
@@ -28,16 +30,20 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
     poll->setInterval(PollMs);
     QObject::connect(
         poll, &QTimer::timeout, &window,
-        [poll, &window, action = std::move(action), unframed = 0, framed = 0]() mutable {
+        [poll, &window, action = std::move(action), unshown = 0, unframed = 0,
+         framed = 0]() mutable {
             if (!window.isVisible())
                 return;
             bool done = false;
             // A window manager tells a window its border when asked, before
-            // it takes the window on; a move before that is undone by its
-            // placing. The window is framed once it is on the screen.
+            // it takes the window on, and a busy one may take seconds to put
+            // it on the screen; a move before that is undone by its placing.
+            // Without a window manager the window is on the screen at once,
+            // unframed.
             const QWindow* handle = window.windowHandle();
-            if (handle != nullptr && handle->isExposed() &&
-                window.frameGeometry().size() != window.size())
+            if (handle == nullptr || !handle->isExposed())
+                done = ++unshown >= MaxUnshownPolls;
+            else if (window.frameGeometry().size() != window.size())
                 done = action(true) || ++framed >= MaxPolls;
             else if (++unframed >= MaxPolls) {
                 action(false);

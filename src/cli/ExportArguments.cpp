@@ -1,23 +1,54 @@
 #include "cli/ExportArguments.h"
 
 #include "cli/CommandLine.h"
+#include "cli/RenderArguments.h"
 
 namespace Cli {
 
 namespace {
 
-// Players show GIF frame times in hundredths of a second and most videos
-// stay well below this.
-constexpr int MaxFramesPerSecond = 100;
 // Ten minutes of one frame at the highest rate.
 constexpr int MaxHold = 60000;
+
+FrameRate ReadRateOption(const QString& text)
+{
+    const std::optional<FrameRate> rate = ReadFrameRate(text);
+    if (!rate)
+        throw UsageError(QString("--fps wants frames per second above 0 and at most %1, such as "
+                                 "24, 29.97 or 30000/1001, not \"%2\".")
+                             .arg(MaxFramesPerSecond)
+                             .arg(text));
+    return *rate;
+}
+
+QSize ReadSizeOption(const QString& text)
+{
+    const std::optional<QSize> size = ReadVideoSize(text, MaxPixels);
+    if (!size)
+        throw UsageError(QString("--size wants WIDTHxHEIGHT, each from 1 to %1, such as "
+                                 "1080x1080, not \"%2\".")
+                             .arg(MaxPixels)
+                             .arg(text));
+    return *size;
+}
+
+int ReadCrfOption(const QString& text, VideoKind kind)
+{
+    const std::optional<CrfRange> range = CrfRangeFor(kind);
+    if (!range)
+        throw UsageError(
+            QString("--crf sets the quality of .mp4 and .webm videos; a %1 keeps every colour.")
+                .arg(VideoKindName(kind)));
+    return ReadCount(text, range->lowest, range->highest,
+                     QString("--crf for %1").arg(VideoKindName(kind)));
+}
 
 } // namespace
 
 ExportOptions ParseExportArguments(const QStringList& arguments)
 {
     const ScannedArguments scanned =
-        ScanArguments(arguments, {"--out", "--fps", "--hold"}, {"--pingpong"});
+        ScanArguments(arguments, {"--out", "--fps", "--hold", "--size", "--crf"}, {"--pingpong"});
     if (scanned.positional.size() != 1)
         throw UsageError("export needs exactly one film folder.");
     ExportOptions options;
@@ -31,8 +62,11 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
                              .arg(options.out));
     options.kind = *kind;
     if (scanned.values.contains("--fps"))
-        options.framesPerSecond =
-            ReadCount(scanned.values["--fps"], 1, MaxFramesPerSecond, "--fps");
+        options.tuning.rate = ReadRateOption(scanned.values["--fps"]);
+    if (scanned.values.contains("--size"))
+        options.tuning.size = ReadSizeOption(scanned.values["--size"]);
+    if (scanned.values.contains("--crf"))
+        options.tuning.crf = ReadCrfOption(scanned.values["--crf"], options.kind);
     if (scanned.values.contains("--hold"))
         options.hold = ReadCount(scanned.values["--hold"], 1, MaxHold, "--hold");
     options.pingpong = scanned.flags.contains("--pingpong");

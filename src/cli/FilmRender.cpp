@@ -58,16 +58,16 @@ double RenderedExponent(const RenderOptions& options, std::int64_t k)
 
 QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    return Film::FrameFilePath(folder, RenderedExponent(options, k), Platform::DecimalSeparator());
+    return Film::FrameFilePath(folder, RenderedExponent(options, k), Platform::DecimalSeparator(),
+                               options.format);
 }
 
 // A frame a killed or failed render wrote is whole or absent; what stands
 // under its name may still be something else.
 bool IsWholeFrame(const QString& path, int pixels)
 {
-    const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(path);
-    return !QFileInfo(path).isSymLink() && shape &&
-           *shape == Platform::BitmapShape{QSize(pixels, pixels), 24};
+    return !QFileInfo(path).isSymLink() &&
+           Platform::IsWholePicture(path, QSize(pixels, pixels), 24);
 }
 
 // The frames of the range that are on disk whole, in order; none when the
@@ -176,7 +176,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     observer.filmStarted(folder, rangeCount - std::int64_t(kept->size()),
                          std::int64_t(kept->size()));
     FrameQueue queue(options, std::move(*kept));
-    FrameWriter writer(observer);
+    FrameWriter writer(observer, options.format);
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
         const FrameOfRender frame{k, position, RenderedExponent(options, k),

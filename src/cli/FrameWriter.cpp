@@ -6,7 +6,10 @@
 
 namespace Cli {
 
-FrameWriter::FrameWriter(RenderObserver& observer) : m_observer(observer) {}
+FrameWriter::FrameWriter(RenderObserver& observer, Platform::PictureFormat format)
+    : m_observer(observer), m_format(format)
+{
+}
 
 FrameWriter::~FrameWriter()
 {
@@ -18,14 +21,15 @@ void FrameWriter::write(QImage image, const FrameOfRender& frame)
 {
     report(true);
     m_frame = frame;
-    m_pending = std::async(std::launch::async, [image = std::move(image), path = frame.path] {
-        try {
-            Platform::SavePicture(image, path);
-            return true;
-        } catch (const Platform::RuntimeError&) {
-            return false;
-        }
-    });
+    m_pending = std::async(std::launch::async,
+                           [image = std::move(image), path = frame.path, format = m_format] {
+                               try {
+                                   Platform::SavePicture(image, path, format);
+                                   return true;
+                               } catch (const Platform::RuntimeError&) {
+                                   return false;
+                               }
+                           });
 }
 
 void FrameWriter::report(bool wait)

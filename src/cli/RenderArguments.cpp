@@ -78,10 +78,11 @@ QString PaletteNameList()
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned = ScanArguments(
-        arguments,
-        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads"},
-        {"--resume"});
+    const ScannedArguments scanned =
+        ScanArguments(arguments,
+                      {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames",
+                       "--threads", "--format"},
+                      {"--resume"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
@@ -111,6 +112,14 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     if (scanned.values.contains("--threads"))
         options.threads = ReadCount(scanned.values["--threads"], 1, MaxThreads, "--threads");
     options.resume = scanned.flags.contains("--resume");
+    if (scanned.values.contains("--format")) {
+        const std::optional<Platform::PictureFormat> format =
+            Platform::PictureFormatNamed(scanned.values["--format"]);
+        if (!format)
+            throw UsageError(
+                QString("--format is bmp or png, not \"%1\".").arg(scanned.values["--format"]));
+        options.format = *format;
+    }
     if (scanned.values.contains("--dir"))
         options.parent = scanned.values["--dir"];
     if (options.parent.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/FilmParameters.h"
+#include "platform/PictureFormat.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ struct RenderOptions : FilmParameters
     int threads = 0; // 0: one per core
     // Frames already on disk whole are kept, not rendered again.
     bool resume = false;
+    // The frame files' format: the window's bitmaps unless asked.
+    Platform::PictureFormat format = Platform::PictureFormat::Bmp;
 };
 
 // Reads the arguments after "render". The four numbers get the window's

@@ -1,6 +1,7 @@
 #include "cli/VideoWriter.h"
 
 #include "cli/FramePixels.h"
+#include "cli/FrameScaler.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -85,6 +86,11 @@ QSize VideoSizeFor(VideoKind kind, QSize frameSize)
     return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
 }
 
+QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning)
+{
+    return VideoSizeFor(kind, tuning.size.isEmpty() ? frameSize : tuning.size);
+}
+
 std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize)
 {
     const QSize videoSize = VideoSizeFor(kind, frameSize);
@@ -126,20 +132,22 @@ struct VideoWriter::State
     std::unique_ptr<AVCodecContext, CodecDeleter> codec;
     AVStream* stream = nullptr; // owned by format
     std::unique_ptr<SwsContext, ScaleDeleter> scale;
+    std::unique_ptr<FrameScaler> scaler; // when another size was asked for
     std::unique_ptr<AVFrame, FrameDeleter> picture;
     std::unique_ptr<AVFrame, FrameDeleter> rgb; // the frame before conversion
     std::unique_ptr<AVPacket, PacketDeleter> packet;
     std::int64_t nextPts = 0;
     bool finished = false;
 
-    void open(const Encoding& encoding, const QString& path, int framesPerSecond);
-    void openEncoder(const Encoding& encoding, const AVCodec* encoder, int framesPerSecond);
+    void open(const Encoding& encoding, const QString& path, const VideoTuning& tuning);
+    void openEncoder(const Encoding& encoding, const AVCodec* encoder, const VideoTuning& tuning);
     void startFile(const QString& path);
     void allocateFrames(const Encoding& encoding);
     void send(const AVFrame* frame);
 };
 
-void VideoWriter::State::open(const Encoding& encoding, const QString& path, int framesPerSecond)
+void VideoWriter::State::open(const Encoding& encoding, const QString& path,
+                              const VideoTuning& tuning)
 {
     const AVCodec* encoder = avcodec_find_encoder_by_name(encoding.encoder);
     if (encoder == nullptr)
@@ -151,13 +159,15 @@ void VideoWriter::State::open(const Encoding& encoding, const QString& path, int
                                          QFile::encodeName(path).constData()),
           QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
-    openEncoder(encoding, encoder, framesPerSecond);
+    openEncoder(encoding, encoder, tuning);
     startFile(path);
+    if (!tuning.size.isEmpty() && tuning.size != frameSize)
+        scaler = std::make_unique<FrameScaler>(frameSize, videoSize, encoding.pixelFormat);
     allocateFrames(encoding);
 }
 
 void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* encoder,
-                                     int framesPerSecond)
+                                     const VideoTuning& tuning)
 {
     codec.reset(avcodec_alloc_context3(encoder));
     if (!codec)
@@ -165,8 +175,8 @@ void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* en
     codec->width = videoSize.width();
     codec->height = videoSize.height();
     codec->pix_fmt = encoding.pixelFormat;
-    codec->time_base = AVRational{1, framesPerSecond};
-    codec->framerate = AVRational{framesPerSecond, 1};
+    codec->time_base = AVRational{tuning.rate.denominator, tuning.rate.numerator};
+    codec->framerate = AVRational{tuning.rate.numerator, tuning.rate.denominator};
     codec->sample_aspect_ratio = AVRational{1, 1};
     if (encoding.pixelFormat == AV_PIX_FMT_YUV420P) {
         codec->color_range = AVCOL_RANGE_MPEG;
@@ -177,12 +187,13 @@ void VideoWriter::State::openEncoder(const Encoding& encoding, const AVCodec* en
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = nullptr;
+    const int crf = tuning.crf.value_or(DefaultCrf(kind));
     if (kind == VideoKind::Mp4) {
         av_dict_set(&options, "preset", "medium", 0);
-        av_dict_set(&options, "crf", "18", 0);
+        av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);
     } else if (kind == VideoKind::WebM) {
         // Constant quality; "good" with speed 4 is a fair trade for films.
-        av_dict_set(&options, "crf", "30", 0);
+        av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);
         av_dict_set(&options, "b", "0", 0);
         av_dict_set(&options, "deadline", "good", 0);
         av_dict_set(&options, "cpu-used", "4", 0);
@@ -225,7 +236,7 @@ void VideoWriter::State::allocateFrames(const Encoding& encoding)
     picture->height = videoSize.height();
     Check(av_frame_get_buffer(picture.get(), 0), "Out of memory for a frame");
 
-    if (encoding.pixelFormat == AV_PIX_FMT_YUV420P) {
+    if (encoding.pixelFormat == AV_PIX_FMT_YUV420P && !scaler) {
         scale.reset(sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_RGB24,
                                    videoSize.width(), videoSize.height(), encoding.pixelFormat,
                                    SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
@@ -260,7 +271,8 @@ void VideoWriter::State::send(const AVFrame* frame)
     }
 }
 
-VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond)
+VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize,
+                         const VideoTuning& tuning)
     : m_state(std::make_unique<State>())
 {
     // FFmpeg's own notes would break into the progress lines.
@@ -268,8 +280,8 @@ VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, i
     const Encoding encoding = EncodingFor(kind);
     m_state->kind = kind;
     m_state->frameSize = frameSize;
-    m_state->videoSize = VideoSizeFor(kind, frameSize);
-    m_state->open(encoding, path, framesPerSecond);
+    m_state->videoSize = VideoSizeFor(kind, frameSize, tuning);
+    m_state->open(encoding, path, tuning);
 }
 
 VideoWriter::~VideoWriter() = default;
@@ -285,6 +297,12 @@ void VideoWriter::addFrame(const QImage& frame)
     if (frame.size() != state.frameSize)
         throw VideoError("A frame has the wrong size.");
     Check(av_frame_make_writable(state.picture.get()), "Out of memory for a frame");
+    if (state.scaler) {
+        state.scaler->scale(frame, *state.picture);
+        state.picture->pts = state.nextPts++;
+        state.send(state.picture.get());
+        return;
+    }
     const QImage padded = PadToSize(frame.convertToFormat(QImage::Format_RGB32), state.videoSize);
     if (state.scale) {
         // swscale may read past the end of a row: it reads from FFmpeg's

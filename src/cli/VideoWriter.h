@@ -2,6 +2,7 @@
 
 #include "cli/MessageError.h"
 #include "cli/VideoKind.h"
+#include "cli/VideoTuning.h"
 
 #include <QImage>
 #include <QSize>
@@ -14,6 +15,10 @@ namespace Cli {
 // The picture size in a video of this kind: H.264 and VP9 in 4:2:0 need even
 // sides, so an odd frame gets its last row and column repeated.
 QSize VideoSizeFor(VideoKind kind, QSize frameSize);
+
+// The picture size in the video: the size asked for, else the frames', made
+// even where the kind needs it (an odd size asked for is scaled to one more).
+QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning);
 
 // Why a video of this kind cannot hold frames of this size; none when it can.
 std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
@@ -28,7 +33,7 @@ std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize);
 class VideoWriter
 {
 public:
-    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond);
+    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, const VideoTuning& tuning);
     ~VideoWriter();
     VideoWriter(const VideoWriter&) = delete;
     VideoWriter& operator=(const VideoWriter&) = delete;
@@ -36,7 +41,8 @@ public:
     // The size in the video (VideoSizeFor).
     QSize videoSize() const;
 
-    // Appends one frame of frameSize, shown for one frame time.
+    // Appends one frame of frameSize, scaled to the video's size if that was
+    // asked for, shown for one frame time.
     void addFrame(const QImage& frame);
 
     // Flushes the encoder and completes the file.

@@ -24,9 +24,11 @@ QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::
            paletteName;
 }
 
-QString FrameFilePath(const QString& folderPath, double e, QChar separator)
+QString FrameFilePath(const QString& folderPath, double e, QChar separator,
+                      Platform::PictureFormat format)
 {
-    return folderPath + "/PowerReels-" + Format(e, u"000.000", separator) + ".bmp";
+    return folderPath + "/PowerReels-" + Format(e, u"000.000", separator) + "." +
+           Platform::PictureSuffix(format);
 }
 
 QString FrameCaption(double e, const QString& state, QChar separator)

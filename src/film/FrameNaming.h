@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PictureFormat.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -20,8 +22,9 @@ double RenderedExponent(double e);
 QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::int32_t steps,
                         std::int32_t pixels, const QString& paletteName, QChar separator);
 
-// folder + "/PowerReels-002.500.bmp".
-QString FrameFilePath(const QString& folderPath, double e, QChar separator);
+// folder + "/PowerReels-002.500.bmp", or ".png" for a film in PNG.
+QString FrameFilePath(const QString& folderPath, double e, QChar separator,
+                      Platform::PictureFormat format = Platform::PictureFormat::Bmp);
 
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
 QString FrameCaption(double e, const QString& state, QChar separator);

@@ -1,5 +1,6 @@
 #include "platform/Pictures.h"
 
+#include "platform/PngHeader.h"
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 
@@ -15,6 +16,19 @@ namespace {
 
 // 96 dots per inch.
 constexpr int BitmapDotsPerMeter = 3780;
+
+// zlib's fastest level: a frame shrinks to a few percent of its bitmap and
+// is compressed faster than the next frame renders (the CliRender
+// benchmark's png rows); higher levels save little more and cost several
+// times the time.
+constexpr int PngZlibLevel = 1;
+
+// Qt's PNG writer takes the zlib level as a quality from 100 (level 0) down
+// to 0 (level 9).
+constexpr int PngQuality = 100 - (PngZlibLevel * 91 + 8) / 9;
+
+// This program's largest frame, 16384 x 16384: a PNG may promise no more.
+constexpr qint64 LargestPictureMegabytes = 16384LL * 16384 * 4 / (1024 * 1024);
 
 // What the headers of a bitmap file promise.
 struct BitmapHeader
@@ -80,9 +94,42 @@ void AllowReading(QSize size, qint64 pixelBytes)
         QImageReader::setAllocationLimit(int(megabytes));
 }
 
+// The image reader's limit raised for a PNG as large as this program's
+// frames, never beyond.
+QImage ReadPng(const QString& path, const PngHeader& header)
+{
+    const qint64 megabytes =
+        qint64(header.shape.size.width()) * header.shape.size.height() * 4 / (1024 * 1024) + 1;
+    if (megabytes > LargestPictureMegabytes)
+        return {};
+    if (megabytes > QImageReader::allocationLimit())
+        QImageReader::setAllocationLimit(int(megabytes));
+    QImageReader reader(path, "png");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
+
+// Whole: decodes to its last pixel without error and ends in its closing
+// chunk. One of another size than expected is not decoded at all.
+std::optional<BitmapShape> WholePngShape(const QString& path, QSize expected)
+{
+    const std::optional<PngHeader> header = ReadPngHeader(path);
+    if (!header || header->shape.size != expected || !header->endsWhole)
+        return std::nullopt;
+    const QImage image = ReadPng(path, *header);
+    if (image.isNull() || image.size() != expected)
+        return std::nullopt;
+    return header->shape;
+}
+
 } // namespace
 
 void SavePicture(const QImage& image, const QString& path)
+{
+    SavePicture(image, path, PictureFormat::Bmp);
+}
+
+void SavePicture(const QImage& image, const QString& path, PictureFormat format)
 {
     StagedFile staged(path);
     QFile file(staged.path());
@@ -97,7 +144,9 @@ void SavePicture(const QImage& image, const QString& path)
         picture.setDotsPerMeterX(BitmapDotsPerMeter);
         picture.setDotsPerMeterY(BitmapDotsPerMeter);
     }
-    QImageWriter writer(&file, "bmp");
+    QImageWriter writer(&file, PictureSuffix(format).toLatin1());
+    if (format == PictureFormat::Png)
+        writer.setQuality(PngQuality);
     const bool written = writer.write(picture);
     file.close();
     if (!written || file.error() != QFileDevice::NoError)
@@ -118,13 +167,24 @@ std::optional<BitmapShape> WholeBitmapShape(const QString& path)
     return WholeBitmap(path);
 }
 
+bool IsWholePicture(const QString& path, QSize size, int bitsPerPixel)
+{
+    const std::optional<BitmapShape> shape =
+        ReadPngHeader(path) ? WholePngShape(path, size) : WholeBitmap(path);
+    return shape && shape->size == size &&
+           (bitsPerPixel == 0 || shape->bitsPerPixel == bitsPerPixel);
+}
+
 QImage LoadPicture(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         throw RuntimeError(ErrorKind::FileNotFound, path);
     QImage image;
     qint64 pixelBytes = 0;
-    if (const std::optional<BitmapShape> shape = WholeBitmap(path, &pixelBytes)) {
+    if (const std::optional<PngHeader> png = ReadPngHeader(path)) {
+        if (png->endsWhole)
+            image = ReadPng(path, *png);
+    } else if (const std::optional<BitmapShape> shape = WholeBitmap(path, &pixelBytes)) {
         AllowReading(shape->size, pixelBytes);
         QImageReader reader(path, "bmp");
         reader.setDecideFormatFromContent(false);

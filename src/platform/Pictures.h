@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PictureFormat.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -12,9 +14,12 @@ namespace Platform {
 // RuntimeError(PathNotWritable) when the folder is missing or not writable.
 void SavePicture(const QImage& image, const QString& path);
 
-// Reads a bitmap written by SavePicture. Throws RuntimeError(FileNotFound)
-// for a missing file and RuntimeError(InvalidArgument) for one that is not a
-// whole, readable bitmap.
+// The same in the format given: PNG keeps the bitmap's pixels exactly.
+void SavePicture(const QImage& image, const QString& path, PictureFormat format);
+
+// Reads a bitmap or PNG written by SavePicture (told by its content). Throws
+// RuntimeError(FileNotFound) for a missing file and RuntimeError(InvalidArgument) for one that is
+// not a whole, readable bitmap.
 QImage LoadPicture(const QString& path);
 
 // A picture to fill and save: SavePicture writes it without a copy.
@@ -30,6 +35,12 @@ struct BitmapShape
 // The shape of a bitmap file that holds all the pixels its headers promise;
 // none for anything else. Reads only the headers.
 std::optional<BitmapShape> WholeBitmapShape(const QString& path);
+
+// Whether the file (a bitmap or a PNG, told by its content) is a whole
+// picture of this size and, unless bitsPerPixel is 0, of this depth (24:
+// 8-bit red, green and blue). A bitmap must hold all the pixels its headers
+// promise; a PNG must decode to its last pixel and end where PNG ends.
+bool IsWholePicture(const QString& path, QSize size, int bitsPerPixel);
 
 // The empty picture.
 QImage LoadPicture();

@@ -198,7 +198,7 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
     if (const std::optional<QString> warning = SizeWarning(options.kind, size))
         console.problem(*warning);
     if (options.kind == VideoKind::Gif &&
-        options.tuning.rate.numerator > 50 * options.tuning.rate.denominator)
+        options.tuning.rate.numerator > 50LL * options.tuning.rate.denominator)
         console.problem("Browsers play a GIF of more than 50 frames per second at 10 frames per "
                         "second; a lower --fps plays as asked.");
     return WriteVideo(options, *film, frames, console, stop);

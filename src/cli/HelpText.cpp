@@ -15,7 +15,8 @@ constexpr std::string_view ExportUsage =
 constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
-  Calculate (or PNG files of the same pixels with --format png). The numbers get the window's checks and messages.
+  Calculate (or PNG files of the same pixels with --format png). The
+  numbers get the window's checks and messages.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
       --steps N       the number of steps; the film has N + 1 frames

@@ -209,19 +209,16 @@ TEST(CliExport, TakesTheBitmapBeforeThePngUnlessItIsDamaged)
         frames.push_back(Platform::LoadPicture(FramePath(TestFilms().even, name)));
     QImage other(104, 104, QImage::Format_RGB32);
     other.fill(qRgb(200, 30, 60));
-    using Platform::PictureFormat;
-    const auto save = [&](int k, const QImage& image, PictureFormat format) {
-        Platform::SavePicture(
-            image, film + "/PowerReels-" + EvenFrames[k] + "." + Platform::PictureSuffix(format),
-            format);
-    };
-    save(0, frames[0], PictureFormat::Bmp);
-    save(1, frames[1], PictureFormat::Png);
-    save(2, frames[2], PictureFormat::Bmp);
-    save(2, other, PictureFormat::Png);
-    save(3, other, PictureFormat::Bmp);
-    save(3, frames[3], PictureFormat::Png);
-    save(4, frames[4], PictureFormat::Bmp);
+    // Bitmap only, PNG only, both, both with the bitmap cut short, bitmap only.
+    const std::vector<std::pair<QImage, QImage>> files = {
+        {frames[0], {}}, {{}, frames[1]}, {frames[2], other}, {other, frames[3]}, {frames[4], {}}};
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const QString name = film + "/PowerReels-" + EvenFrames[k];
+        if (!files[k].first.isNull())
+            Platform::SavePicture(files[k].first, name + ".bmp");
+        if (!files[k].second.isNull())
+            Platform::SavePicture(files[k].second, name + ".png", Platform::PictureFormat::Png);
+    }
     QFile cut(FramePath(film, "002.750"));
     ASSERT_TRUE(cut.resize(cut.size() - 1000));
 

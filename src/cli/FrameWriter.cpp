@@ -6,6 +6,8 @@
 
 namespace Cli {
 
+using namespace Terminal;
+
 FrameWriter::FrameWriter(RenderObserver& observer, Platform::PictureFormat format)
     : m_observer(observer), m_format(format)
 {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 
 // What an iteration routine needs to compute whole columns of one frame.
 // Plain pointers only: the vector routines are compiled for other processors
@@ -52,4 +52,4 @@ void IterateColumnsAdvSimd(const ColumnJob& job);
 void SinCosLibrary(double angle, double& sine, double& cosine);
 void SinCosSleef(double angle, double& sine, double& cosine);
 
-} // namespace Film
+} // namespace Render

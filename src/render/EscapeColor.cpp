@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 std::int32_t EscapeColor(double e, int count, int firstCount, int paletteIndex)
 {
@@ -22,4 +22,4 @@ std::int32_t EscapeColor(double e, int count, int firstCount, int paletteIndex)
     return GetColor(e, whiteness, paletteIndex);
 }
 
-} // namespace Film
+} // namespace Render

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 namespace {
 
 template<class Vec>
@@ -211,4 +211,4 @@ void IterateColumnsInLanes(const ColumnJob& job)
 }
 
 } // namespace
-} // namespace Film
+} // namespace Render

@@ -3,7 +3,7 @@
 #include <arm_neon.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -41,4 +41,4 @@ void IterateColumnsAdvSimd(const ColumnJob& job)
     IterateColumnsInLanes<AdvSimd, 4>(job);
 }
 
-} // namespace Film
+} // namespace Render

@@ -3,7 +3,7 @@
 #include <immintrin.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -36,4 +36,4 @@ void IterateColumnsAvx2(const ColumnJob& job)
     IterateColumnsInLanes<Avx2, 2>(job);
 }
 
-} // namespace Film
+} // namespace Render

@@ -3,7 +3,7 @@
 #include <immintrin.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -41,4 +41,4 @@ void IterateColumnsAvx512(const ColumnJob& job)
     IterateColumnsInLanes<Avx512, 2>(job);
 }
 
-} // namespace Film
+} // namespace Render

@@ -7,7 +7,7 @@
 #endif
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -49,4 +49,4 @@ void SinCosSleef(double angle, double& sine, double& cosine)
     cosine = both.y;
 }
 
-} // namespace Film
+} // namespace Render

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -24,14 +24,14 @@ PolarMapping MapPixels(const FrameValues& values, int pixels, SinCos sinCos)
     mapping.sinTheta.resize(pixels);
     for (int row = 0; row < pixels; ++row) {
         const int y = pixels - 1 - row;
-        mapping.rho[row] = FiniteOrZero(((values.dblRhoMax - values.dblRhoMin) * y) / (pixels - 1) +
-                                        values.dblRhoMin);
+        mapping.rho[row] =
+            FiniteOrZero(((values.rhoMax - values.rhoMin) * y) / (pixels - 1) + values.rhoMin);
     }
     for (int x = 0; x < pixels; ++x) {
-        mapping.theta[x] = FiniteOrZero((x * values.dblThetaMax) / (pixels - 1));
+        mapping.theta[x] = FiniteOrZero((x * values.thetaMax) / (pixels - 1));
         sinCos(mapping.theta[x], mapping.sinTheta[x], mapping.cosTheta[x]);
     }
     return mapping;
 }
 
-} // namespace Film
+} // namespace Render

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 int IterateReference(double e, double bailout, double rho, double theta)
 {
@@ -64,4 +64,4 @@ void SinCosLibrary(double angle, double& sine, double& cosine)
     cosine = std::cos(angle);
 }
 
-} // namespace Film
+} // namespace Render

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace Film {
+namespace Render {
 
 // Which implementation iterates the pixels. Fast picks the widest vector
 // unit the processor has (the reference when it lacks FMA, or on a processor
@@ -23,6 +23,27 @@ enum class MathPath
 
 bool IsAvailable(MathPath path);
 
+// A number of workers that frames rendered at the same time share: a film
+// that starts the next frame while one ends keeps to it.
+class WorkerBudget
+{
+public:
+    explicit WorkerBudget(int workers);
+    ~WorkerBudget();
+    WorkerBudget(const WorkerBudget&) = delete;
+    WorkerBudget& operator=(const WorkerBudget&) = delete;
+
+    // Blocks until a worker may run.
+    void acquire();
+    void release();
+    // The most workers that ran at once.
+    int peak() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 struct FrameRequest
 {
     double e = 2;
@@ -30,6 +51,9 @@ struct FrameRequest
     int paletteIndex = 0;
     int threads = 0; // 0: one per core
     MathPath path = MathPath::Fast;
+    // Shared with the frames that overlap this one; none: this frame's own
+    // threads only.
+    WorkerBudget* budget = nullptr;
 };
 
 // Escape count (0..65, 65 = not escaped) of the point at radius rho and
@@ -74,10 +98,4 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// The whole frame, column-major (index x * pixels + row, row 0 at the top).
-std::vector<std::int32_t> RenderFrameColors(const FrameRequest& request);
-
-// Escape counts of the whole frame in the same layout, for tests.
-std::vector<std::uint8_t> RenderFrameCounts(const FrameRequest& request);
-
-} // namespace Film
+} // namespace Render

@@ -1,0 +1,203 @@
+#include "platform/Pictures.h"
+
+#include "PngHeader.h"
+#include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <cstdlib>
+
+namespace Platform {
+
+namespace {
+
+// 96 dots per inch.
+constexpr int BitmapDotsPerMeter = 3780;
+
+// zlib's fastest level: a frame shrinks to a few percent of its bitmap and
+// is compressed faster than the next frame renders (the CliRender
+// benchmark's png rows); higher levels save little more and cost several
+// times the time.
+constexpr int PngZlibLevel = 1;
+
+// Qt's PNG writer takes the zlib level as a quality from 100 (level 0) down
+// to 0 (level 9).
+constexpr int PngQuality = 100 - (PngZlibLevel * 91 + 8) / 9;
+
+// This program's largest frame, 16384 x 16384: a PNG may promise no more.
+constexpr qint64 LargestPictureMegabytes = 16384LL * 16384 * 4 / (1024 * 1024);
+
+// What the headers of a bitmap file promise.
+struct BitmapHeader
+{
+    BitmapShape shape;
+    qint64 declaredFileSize = 0;
+    qint64 pixelDataEnd = 0; // 0 when compressed: only the file size tells
+};
+
+std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
+{
+    const QByteArray header = file.read(54);
+    if (header.size() < 54 || header[0] != 'B' || header[1] != 'M')
+        return std::nullopt;
+    const auto number = [&](int at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(header[at + i]);
+        return value;
+    };
+    // The old core header has 16-bit sides; a negative height stores the
+    // rows top down.
+    const bool core = number(14, 4) == 12;
+    const qint64 width = core ? number(18, 2) : qint32(number(18, 4));
+    const qint64 height = core ? number(20, 2) : std::abs(qint64(qint32(number(22, 4))));
+    const quint32 bitsPerPixel = core ? number(24, 2) : number(28, 2);
+    const quint32 compression = core ? 0 : number(30, 4);
+    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || bitsPerPixel == 0)
+        return std::nullopt;
+    BitmapHeader bitmap;
+    bitmap.shape = {QSize(int(width), int(height)), int(bitsPerPixel)};
+    bitmap.declaredFileSize = number(2, 4);
+    // Uncompressed rows (plain or with bit fields) fill whole 32-bit words.
+    if (compression == 0 || compression == 3)
+        bitmap.pixelDataEnd = number(10, 4) + (width * bitsPerPixel + 31) / 32 * 4 * height;
+    return bitmap;
+}
+
+// A bitmap whose file lost its tail would be read with garbage in place of
+// the lost rows; one that promises more pixels than its file holds could
+// make the reader allocate gigabytes for nothing.
+std::optional<BitmapShape> WholeBitmap(const QString& path, qint64* pixelBytes = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const std::optional<BitmapHeader> header = ReadBitmapHeader(file);
+    if (!header || file.size() < header->declaredFileSize || file.size() < header->pixelDataEnd)
+        return std::nullopt;
+    if (pixelBytes != nullptr)
+        *pixelBytes = header->pixelDataEnd;
+    return header->shape;
+}
+
+// The image reader refuses pictures above a fixed size, which this program's
+// largest frames exceed; what a whole uncompressed file holds may be read.
+void AllowReading(QSize size, qint64 pixelBytes)
+{
+    if (pixelBytes == 0)
+        return;
+    const qint64 megabytes = qint64(size.width()) * size.height() * 4 / (1024 * 1024) + 1;
+    if (megabytes > QImageReader::allocationLimit() && megabytes <= 16 * 1024)
+        QImageReader::setAllocationLimit(int(megabytes));
+}
+
+// The image reader's limit raised for a PNG as large as this program's
+// frames, never beyond.
+QImage ReadPng(const QString& path, const PngHeader& header)
+{
+    const qint64 megabytes =
+        qint64(header.shape.size.width()) * header.shape.size.height() * 4 / (1024 * 1024) + 1;
+    if (megabytes > LargestPictureMegabytes)
+        return {};
+    if (megabytes > QImageReader::allocationLimit())
+        QImageReader::setAllocationLimit(int(megabytes));
+    QImageReader reader(path, "png");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
+
+// Whole: decodes to its last pixel without error and ends in its closing
+// chunk. One of another size than expected is not decoded at all.
+std::optional<BitmapShape> WholePngShape(const QString& path, QSize expected)
+{
+    const std::optional<PngHeader> header = ReadPngHeader(path);
+    if (!header || header->shape.size != expected || !header->endsWhole)
+        return std::nullopt;
+    const QImage image = ReadPng(path, *header);
+    if (image.isNull() || image.size() != expected)
+        return std::nullopt;
+    return header->shape;
+}
+
+} // namespace
+
+void SavePicture(const QImage& image, const QString& path)
+{
+    SavePicture(image, path, PictureFormat::Bmp);
+}
+
+void SavePicture(const QImage& image, const QString& path, PictureFormat format)
+{
+    StagedFile staged(path);
+    QFile file(staged.path());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw RuntimeError(ErrorKind::PathNotWritable, path);
+    QImage picture = image.convertToFormat(QImage::Format_RGB32);
+    // A bitmap records a resolution; a fixed one keeps the same frame the
+    // same bytes whatever screen, or none, it was drawn on. Setting it on a
+    // shared picture would copy it.
+    if (picture.dotsPerMeterX() != BitmapDotsPerMeter ||
+        picture.dotsPerMeterY() != BitmapDotsPerMeter) {
+        picture.setDotsPerMeterX(BitmapDotsPerMeter);
+        picture.setDotsPerMeterY(BitmapDotsPerMeter);
+    }
+    QImageWriter writer(&file, PictureSuffix(format).toLatin1());
+    if (format == PictureFormat::Png)
+        writer.setQuality(PngQuality);
+    const bool written = writer.write(picture);
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrorKind::PathNotWritable, path);
+    staged.commit();
+}
+
+QImage NewPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(BitmapDotsPerMeter);
+    picture.setDotsPerMeterY(BitmapDotsPerMeter);
+    return picture;
+}
+
+std::optional<BitmapShape> WholeBitmapShape(const QString& path)
+{
+    return WholeBitmap(path);
+}
+
+bool IsWholePicture(const QString& path, QSize size, int bitsPerPixel)
+{
+    const std::optional<BitmapShape> shape =
+        ReadPngHeader(path) ? WholePngShape(path, size) : WholeBitmap(path);
+    return shape && shape->size == size &&
+           (bitsPerPixel == 0 || shape->bitsPerPixel == bitsPerPixel);
+}
+
+QImage LoadPicture(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        throw RuntimeError(ErrorKind::FileNotFound, path);
+    QImage image;
+    qint64 pixelBytes = 0;
+    if (const std::optional<PngHeader> png = ReadPngHeader(path)) {
+        if (png->endsWhole)
+            image = ReadPng(path, *png);
+    } else if (const std::optional<BitmapShape> shape = WholeBitmap(path, &pixelBytes)) {
+        AllowReading(shape->size, pixelBytes);
+        QImageReader reader(path, "bmp");
+        reader.setDecideFormatFromContent(false);
+        image = reader.read();
+    }
+    if (image.isNull())
+        throw RuntimeError(ErrorKind::InvalidArgument, path);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage LoadPicture()
+{
+    return {};
+}
+
+} // namespace Platform

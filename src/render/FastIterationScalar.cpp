@@ -49,4 +49,9 @@ void SinCosSleef(double angle, double& sine, double& cosine)
     cosine = both.y;
 }
 
+double LogSleef(double value)
+{
+    return Sleef_finz_logd1_u10purecfma(value);
+}
+
 } // namespace Film

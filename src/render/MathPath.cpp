@@ -87,7 +87,7 @@ static ColumnIterator IteratorFor(MathPath path)
 
 PathFunctions FunctionsFor(MathPath path)
 {
-    const PathFunctions reference{IterateColumnsReference, SinCosLibrary};
+    const PathFunctions reference{IterateColumnsReference, SinCosLibrary, LogLibrary};
     if (path == MathPath::Reference) {
         return reference;
     }
@@ -101,7 +101,7 @@ PathFunctions FunctionsFor(MathPath path)
     if (iterate == nullptr) {
         return reference;
     }
-    return {iterate, SinCosSleef};
+    return {iterate, SinCosSleef, LogSleef};
 }
 
 #else
@@ -114,7 +114,7 @@ bool IsAvailable(MathPath path)
 
 PathFunctions FunctionsFor(MathPath)
 {
-    return {IterateColumnsReference, SinCosLibrary};
+    return {IterateColumnsReference, SinCosLibrary, LogLibrary};
 }
 
 #endif

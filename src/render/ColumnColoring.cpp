@@ -1,0 +1,56 @@
+#include "ColumnColoring.h"
+
+#include "LinearLight.h"
+#include "render/EscapeColor.h"
+#include "render/FrameValues.h"
+
+#include <algorithm>
+
+namespace Film {
+
+ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& values,
+                               int firstCount, Logarithm log)
+    : m_e(request.e), m_firstCount(firstCount), m_paletteIndex(request.paletteIndex),
+      m_pixels(std::max(request.pixels, 0)), m_n(std::max(request.supersample, 1))
+{
+    if (request.smooth) {
+        m_smooth.emplace(request.e, values.dblBailout, log);
+    }
+    for (int count = 0; count < CountValues; ++count) {
+        m_colorOfCount[count] = EscapeColor(request.e, count, firstCount, request.paletteIndex);
+    }
+}
+
+std::int32_t ColumnColoring::sampleColor(const ColumnSamples& samples, std::size_t index) const
+{
+    const int count = samples.counts[index];
+    if (!m_smooth) {
+        return m_colorOfCount[count];
+    }
+    return SmoothEscapeColor(m_e, count, (*m_smooth)(count, samples.moduli[index]), m_firstCount,
+                             m_paletteIndex);
+}
+
+void ColumnColoring::colorColumn(const ColumnSamples& samples, std::int32_t* colors) const
+{
+    if (m_n == 1) {
+        for (int row = 0; row < m_pixels; ++row) {
+            colors[row] = sampleColor(samples, std::size_t(row));
+        }
+        return;
+    }
+    // Samples lie sub-column after sub-column, each n rows per pixel row.
+    const std::size_t rows = std::size_t(m_pixels) * m_n;
+    for (int row = 0; row < m_pixels; ++row) {
+        LinearLightMean mean;
+        for (int sub = 0; sub < m_n; ++sub) {
+            const std::size_t first = sub * rows + std::size_t(row) * m_n;
+            for (int k = 0; k < m_n; ++k) {
+                mean.add(sampleColor(samples, first + k));
+            }
+        }
+        colors[row] = mean.mean();
+    }
+}
+
+} // namespace Film

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ColumnJob.h"
+#include "ContinuousEscape.h"
+#include "render/EscapeCount.h"
+#include "render/FrameRenderer.h"
+#include "render/FrameValues.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace Film {
+
+// Turns the samples of one pixel column into the pixels' colours: each
+// sample coloured from its count (or, smooth, its continuous escape value),
+// then the n x n samples of a pixel averaged in linear light. One sample per
+// pixel is taken as it is.
+class ColumnColoring
+{
+public:
+    // firstCount: the count of the frame's first pixel, every colour's
+    // reference.
+    ColumnColoring(const FrameRequest& request, const FrameValues& values, int firstCount,
+                   Logarithm log);
+
+    // Whether the samples' moduli are needed.
+    bool needsModuli() const { return m_smooth.has_value(); }
+
+    void colorColumn(const ColumnSamples& samples, std::int32_t* colors) const;
+
+private:
+    std::int32_t sampleColor(const ColumnSamples& samples, std::size_t index) const;
+
+    const double m_e;
+    const int m_firstCount;
+    const int m_paletteIndex;
+    const int m_pixels;
+    const int m_n;
+    std::optional<ContinuousEscape> m_smooth;
+    // Without smoothing a colour depends only on the count.
+    std::array<std::int32_t, CountValues> m_colorOfCount{};
+};
+
+} // namespace Film

@@ -1,5 +1,6 @@
 #include "cli/FilmFolder.h"
 
+#include "cli/FilmVariant.h"
 #include "cli/RenderArguments.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
@@ -111,7 +112,7 @@ void FindMissing(const QString& folder, const FilmParameters& film, QChar separa
 std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
 {
     static const QRegularExpression pattern(
-        R"(^eMin=(\S+) eMax=(\S+) Steps=([0-9]+) Pixels=([0-9]+) (\S+)$)");
+        R"(^eMin=(\S+) eMax=(\S+) Steps=([0-9]+) Pixels=([0-9]+) (\S+)((?: \S+)*)$)");
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
         return std::nullopt;
@@ -128,7 +129,10 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
         {exact(*eMin), exact(*eMax), match.captured(3), match.captured(4)}, MaxPixels);
     if (!check.passed)
         return std::nullopt;
-    return FilmParameters{*check.eMin, *check.eMax, *check.steps, *check.pixels, paletteIndex};
+    FilmParameters film{*check.eMin, *check.eMax, *check.steps, *check.pixels, paletteIndex};
+    if (!ReadVariantSuffix(match.captured(6), film))
+        return std::nullopt;
+    return film;
 }
 
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,

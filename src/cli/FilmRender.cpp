@@ -1,6 +1,7 @@
 #include "cli/FilmRender.h"
 
 #include "cli/ExitCodes.h"
+#include "cli/FilmVariant.h"
 #include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
 #include "platform/Files.h"
@@ -33,9 +34,7 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     QString base = options.parent;
     if (!base.endsWith('/'))
         base += '/';
-    const QString folder = Film::FrameFolderPath(
-        base, options.eMin, options.eMax, options.steps, options.pixels,
-        QLatin1String(Film::PaletteNames[options.paletteIndex]), Platform::DecimalSeparator());
+    const QString folder = FilmFolderPath(base, options);
     try {
         Platform::MkDir(folder);
     } catch (const Platform::RuntimeError&) {
@@ -96,6 +95,8 @@ public:
         m_request.pixels = options.pixels;
         m_request.paletteIndex = options.paletteIndex;
         m_request.threads = options.threads;
+        m_request.supersample = options.supersample;
+        m_request.smooth = options.smooth;
         skipKept();
     }
 

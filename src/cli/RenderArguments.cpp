@@ -1,9 +1,11 @@
 #include "cli/RenderArguments.h"
 
 #include "cli/CommandLine.h"
+#include "cli/FilmVariant.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
+#include "render/FrameRenderer.h"
 #include "render/PaletteNames.h"
 
 #include <QFile>
@@ -39,9 +41,7 @@ void ReadFrameRange(const QString& text, RenderOptions& options)
 // frame; it is refused once, before anything is written.
 void RequireNamesThatFit(const RenderOptions& options)
 {
-    const QString folder = Film::FrameFolderPath(
-        QString(), options.eMin, options.eMax, options.steps, options.pixels,
-        QLatin1String(Film::PaletteNames[options.paletteIndex]), Platform::DecimalSeparator());
+    const QString folder = FilmFolderPath(QString(), options);
     // The last frame has the longest name.
     const double e = std::max(options.eMax, Film::FrameExponent(options.eMin, options.eMax,
                                                                 options.steps, options.steps));
@@ -80,8 +80,9 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
     const ScannedArguments scanned = ScanArguments(
         arguments,
-        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads"},
-        {"--resume"});
+        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads",
+         "--supersample"},
+        {"--resume", "--smooth"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
@@ -103,6 +104,10 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     options.eMax = *check.eMax;
     options.steps = *check.steps;
     options.pixels = *check.pixels;
+    if (scanned.values.contains("--supersample"))
+        options.supersample =
+            ReadCount(scanned.values["--supersample"], 1, Film::MaxSupersample, "--supersample");
+    options.smooth = scanned.flags.contains("--smooth");
     RequireNamesThatFit(options);
 
     options.lastFrame = options.steps;

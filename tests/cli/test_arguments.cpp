@@ -131,7 +131,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"UnknownOption", "--emin 2 --colour Red", "Unknown option --colour."},
         RefusedArguments{"OptionWithoutValue", "--steps 4 --emin", "--emin needs a value."},
         RefusedArguments{"OptionTwice", "--emin 2 --emin 3", "--emin is given twice."},
-        RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."}),
+        RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."},
+        RefusedArguments{"SupersampleBeyondEight",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --supersample 9",
+                         "--supersample must be a whole number from 1 to 8, not \"9\"."},
+        RefusedArguments{"SmoothWithAValue",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --smooth=yes",
+                         "--smooth takes no value."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptedExport

@@ -9,30 +9,41 @@
 namespace Film {
 
 ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& values,
-                               int firstCount, Logarithm log)
-    : m_e(request.e), m_firstCount(firstCount), m_paletteIndex(request.paletteIndex),
-      m_pixels(std::max(request.pixels, 0)), m_n(std::max(request.supersample, 1))
+                               int firstCount, Logarithms logs)
+    : m_pixels(std::max(request.pixels, 0)), m_n(std::max(request.supersample, 1))
 {
-    if (request.smooth) {
-        m_smooth.emplace(request.e, values.dblBailout, log);
-    }
     for (int count = 0; count < CountValues; ++count) {
         m_colorOfCount[count] = EscapeColor(request.e, count, firstCount, request.paletteIndex);
     }
+    if (!request.smooth) {
+        return;
+    }
+    m_smooth.emplace(request.e, values.dblBailout, logs);
+    for (int count = 0; count < CountValues; ++count) {
+        for (int level = 0; level <= OvershootLevels; ++level) {
+            const double value = ContinuousEscape::Value(count, double(level) / OvershootLevels);
+            m_smoothColors.push_back(
+                SmoothEscapeColor(request.e, count, value, firstCount, request.paletteIndex));
+        }
+    }
 }
 
+// Smooth, the moduli hold the overshoots by now.
 std::int32_t ColumnColoring::sampleColor(const ColumnSamples& samples, std::size_t index) const
 {
     const int count = samples.counts[index];
     if (!m_smooth) {
         return m_colorOfCount[count];
     }
-    return SmoothEscapeColor(m_e, count, (*m_smooth)(count, samples.moduli[index]), m_firstCount,
-                             m_paletteIndex);
+    const int level = int(samples.moduli[index] * OvershootLevels);
+    return m_smoothColors[std::size_t(count) * (OvershootLevels + 1) + level];
 }
 
 void ColumnColoring::colorColumn(const ColumnSamples& samples, std::int32_t* colors) const
 {
+    if (m_smooth) {
+        m_smooth->overshoots(samples.moduli, std::size_t(m_pixels) * m_n * m_n);
+    }
     if (m_n == 1) {
         for (int row = 0; row < m_pixels; ++row) {
             colors[row] = sampleColor(samples, std::size_t(row));

@@ -7,6 +7,7 @@
 #include "render/FrameValues.h"
 
 #include <array>
+#include <vector>
 #include <cstdint>
 #include <optional>
 
@@ -22,24 +23,26 @@ public:
     // firstCount: the count of the frame's first pixel, every colour's
     // reference.
     ColumnColoring(const FrameRequest& request, const FrameValues& values, int firstCount,
-                   Logarithm log);
+                   Logarithms logs);
 
     // Whether the samples' moduli are needed.
     bool needsModuli() const { return m_smooth.has_value(); }
 
+    // Smooth, the moduli are used up.
     void colorColumn(const ColumnSamples& samples, std::int32_t* colors) const;
 
 private:
     std::int32_t sampleColor(const ColumnSamples& samples, std::size_t index) const;
 
-    const double m_e;
-    const int m_firstCount;
-    const int m_paletteIndex;
     const int m_pixels;
     const int m_n;
     std::optional<ContinuousEscape> m_smooth;
     // Without smoothing a colour depends only on the count.
     std::array<std::int32_t, CountValues> m_colorOfCount{};
+    // Smooth, on the overshoot too, taken to 1/OvershootLevels of a step (far
+    // finer than a channel shows): count * (OvershootLevels + 1) + level.
+    static constexpr int OvershootLevels = 256;
+    std::vector<std::int32_t> m_smoothColors;
 };
 
 } // namespace Film

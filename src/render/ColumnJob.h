@@ -2,6 +2,7 @@
 
 #include "render/FrameRenderer.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace Film {
@@ -47,14 +48,14 @@ using ColumnIterator = void (*)(const ColumnJob& job);
 // iteration so that every vector width starts from the same point.
 using SinCos = void (*)(double angle, double& sine, double& cosine);
 
-// The natural logarithm of the same library, for smooth colours.
-using Logarithm = double (*)(double value);
+// Natural logarithms of count values, in place, for smooth colours.
+using Logarithms = void (*)(double* values, std::size_t count);
 
 struct PathFunctions
 {
     ColumnIterator iterate = nullptr;
     SinCos sinCos = nullptr;
-    Logarithm log = nullptr;
+    Logarithms logs = nullptr;
 };
 
 // The routines of a path; Fast and unavailable widths resolve to the widest
@@ -69,7 +70,10 @@ void IterateColumnsAdvSimd(const ColumnJob& job);
 
 void SinCosLibrary(double angle, double& sine, double& cosine);
 void SinCosSleef(double angle, double& sine, double& cosine);
-double LogLibrary(double value);
-double LogSleef(double value);
+void LogsLibrary(double* values, std::size_t count);
+void LogsScalar(double* values, std::size_t count);
+void LogsAvx2(double* values, std::size_t count);
+void LogsAvx512(double* values, std::size_t count);
+void LogsAdvSimd(double* values, std::size_t count);
 
 } // namespace Film

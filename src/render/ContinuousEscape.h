@@ -2,6 +2,8 @@
 
 #include "ColumnJob.h"
 
+#include <cstddef>
+
 namespace Film {
 
 // The continuous escape value of a point that stopped at count n with
@@ -14,19 +16,22 @@ namespace Film {
 // ln r grows by the factor e per step and f is the fraction of a step by
 // which the orbit overshot B. A point escaping just above B gets n + 1, as
 // does its neighbour escaping one step later at about B^e: no steps
-// between counts. The logarithms are the path's own, so that every
-// processor gives the same bits.
+// between counts. The logarithms are the path's own, a column at a time, so
+// that every processor gives the same bits.
 class ContinuousEscape
 {
 public:
-    ContinuousEscape(double e, double bailout, Logarithm log);
+    ContinuousEscape(double e, double bailout, Logarithms logs);
 
-    double operator()(int count, double modulus) const;
+    // Turns count moduli into their overshoots f, in place.
+    void overshoots(double* moduli, std::size_t count) const;
+
+    static double Value(int count, double overshoot) { return count + 1 - overshoot; }
 
 private:
-    double m_logBailout;
-    double m_logE;
-    Logarithm m_log;
+    double m_logBailout = 0;
+    double m_logE = 0;
+    Logarithms m_logs;
 };
 
 } // namespace Film

@@ -235,5 +235,25 @@ void IterateColumnsInLanes(const ColumnJob& job)
     LaneIteration<Traits, Groups>(job).run();
 }
 
+// Natural logarithms in place, a vector at a time; the last few padded with
+// ones. Every lane gives the bits the scalar routine gives.
+template<class Traits>
+void LogsInLanes(double* values, std::size_t count)
+{
+    using Vec = typename Traits::Vec;
+    constexpr std::size_t Width = Traits::Width;
+    for (std::size_t start = 0; start < count; start += Width) {
+        const std::size_t lanes = count - start < Width ? count - start : Width;
+        Vec vector = Splat<Vec>(1);
+        for (std::size_t k = 0; k < lanes; ++k) {
+            vector[k] = values[start + k];
+        }
+        vector = Traits::Log(vector);
+        for (std::size_t k = 0; k < lanes; ++k) {
+            values[start + k] = vector[k];
+        }
+    }
+}
+
 } // namespace
 } // namespace Film

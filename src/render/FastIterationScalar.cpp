@@ -26,6 +26,7 @@ struct Scalar
         cosine = Vec{both.y};
     }
     static Vec Atan(Vec x) { return Vec{Sleef_finz_atand1_u10purecfma(x[0])}; }
+    static Vec Log(Vec x) { return Vec{Sleef_finz_logd1_u10purecfma(x[0])}; }
     static Vec Sqrt(Vec x) { return Vec{__builtin_sqrt(x[0])}; }
     template<class Mask>
     static unsigned Bits(Mask mask)
@@ -49,9 +50,9 @@ void SinCosSleef(double angle, double& sine, double& cosine)
     cosine = both.y;
 }
 
-double LogSleef(double value)
+void LogsScalar(double* values, std::size_t count)
 {
-    return Sleef_finz_logd1_u10purecfma(value);
+    LogsInLanes<Scalar>(values, count);
 }
 
 } // namespace Film

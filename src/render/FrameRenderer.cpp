@@ -97,7 +97,7 @@ FrameRender::State::State(const FrameRequest& request)
     job.cosTheta = mapping.cosTheta.data();
     job.sinTheta = mapping.sinTheta.data();
     const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
-    coloring.emplace(request, values, firstCount, functions.log);
+    coloring.emplace(request, values, firstCount, functions.logs);
 
     // Without supersampling a column's counts are the frame's own; samples
     // beyond that are kept only while their column is computed.

@@ -89,9 +89,11 @@ void SinCosLibrary(double angle, double& sine, double& cosine)
     cosine = std::cos(angle);
 }
 
-double LogLibrary(double value)
+void LogsLibrary(double* values, std::size_t count)
 {
-    return std::log(value);
+    for (std::size_t k = 0; k < count; ++k) {
+        values[k] = std::log(values[k]);
+    }
 }
 
 } // namespace Film

@@ -81,10 +81,13 @@ TEST(ContinuousEscape, RunsAcrossOneStep)
 {
     for (const double e : {1.5, 2.0, 3.7}) {
         const double bailout = Film::ComputeFrameValues(e).dblBailout;
-        const Film::ContinuousEscape continuous(e, bailout, Film::LogLibrary);
-        EXPECT_DOUBLE_EQ(continuous(5, bailout), 6);
-        EXPECT_NEAR(continuous(5, std::pow(bailout, std::sqrt(e))), 5.5, 1e-12);
-        EXPECT_NEAR(continuous(5, std::pow(bailout, e)), 5, 1e-12);
+        const Film::ContinuousEscape continuous(e, bailout, Film::LogsLibrary);
+        double moduli[] = {bailout, std::pow(bailout, std::sqrt(e)), std::pow(bailout, e), 1e300};
+        continuous.overshoots(moduli, 4);
+        const double expected[] = {6, 5.5, 5, 5};
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_NEAR(Film::ContinuousEscape::Value(5, moduli[k]), expected[k], 1e-12) << k;
+        }
     }
 }
 

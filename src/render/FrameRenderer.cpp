@@ -110,13 +110,21 @@ FrameRender::State::State(const FrameRequest& request)
         leases.resize(pixels);
     }
 
-    job.claimColumn = ClaimColumn;
     job.samplesOf = buffers ? SamplesOf : nullptr;
     job.counts = counts.data();
     job.finishColumn = FinishColumn;
     job.context = this;
+    // Column 0 is whole before the workers start, whatever comes next.
+    ColumnJob first = job;
+    first.claimColumn = [](void* context) {
+        State& state = *static_cast<State*>(context);
+        return state.nextColumn.load() == 0 ? state.nextColumn.fetch_add(1) : -1;
+    };
+    functions.iterate(first);
+
+    job.claimColumn = ClaimColumn;
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    const int threads = std::min(request.threads > 0 ? request.threads : cores, pixels);
+    const int threads = std::min(request.threads > 0 ? request.threads : cores, pixels - 1);
     for (int k = 0; k < threads; ++k) {
         workers.emplace_back([job, iterate = functions.iterate] { iterate(job); });
     }

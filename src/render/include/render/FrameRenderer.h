@@ -44,8 +44,8 @@ int IterateReference(double e, double bailout, double rho, double theta);
 
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to
-// right. The constructor computes the first pixel's count itself, since every
-// colour depends on it, and then starts the workers. Destroying the object
+// right. The constructor computes the first pixel's count, which every colour
+// depends on, and column 0 itself, and then starts the workers. Destroying the object
 // stops the workers.
 class FrameRender
 {

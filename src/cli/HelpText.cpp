@@ -29,7 +29,8 @@ constexpr std::string_view RenderSection = R"(Render options:
       --threads N     worker threads (default: one per core)
       --resume        keeps the frames of the range already on disk whole and
                       renders only the missing or damaged ones
-      --supersample N anti-aliasing: each pixel the mean of N x N samples
+      --supersample N
+                      anti-aliasing: each pixel the mean of N x N samples
                       spread over it, averaged in linear light; 1 (default)
                       to 8, costing about N x N times the time
       --smooth        colours from a continuous escape value instead of the

@@ -1,3 +1,4 @@
+#include "WholeFrame.h"
 #include "cli/FilmRender.h"
 #include "film/FrameNaming.h"
 #include "render/FrameRenderer.h"
@@ -33,11 +34,11 @@ Cli::RenderOptions Film(int frames, int threads)
 
 // The film's frames rendered one after the other, nothing written: what the
 // film would take if no core ever waited between frames.
-double FramesSeconds(const Cli::RenderOptions& options, Film::MathPath path, int threads)
+double FramesSeconds(const Cli::RenderOptions& options, Render::MathPath path, int threads)
 {
     double seconds = 0;
     for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        Film::FrameRequest request;
+        Render::FrameRequest request;
         request.e = Film::RenderedExponent(
             Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
         request.pixels = options.pixels;
@@ -45,7 +46,7 @@ double FramesSeconds(const Cli::RenderOptions& options, Film::MathPath path, int
         request.threads = threads;
         request.path = path;
         const Clock::time_point start = Clock::now();
-        benchmark::DoNotOptimize(Film::RenderFrameColors(request));
+        benchmark::DoNotOptimize(Render::RenderFrameColors(request));
         seconds += SecondsSince(start);
     }
     return seconds;
@@ -65,7 +66,7 @@ void CliRender(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         // Measured next to the film, so that both see the machine alike.
-        framesSeconds += FramesSeconds(film, Film::MathPath::Fast, film.threads);
+        framesSeconds += FramesSeconds(film, Render::MathPath::Fast, film.threads);
         QTemporaryDir parent;
         Cli::RenderOptions options = film;
         options.parent = parent.path();
@@ -106,7 +107,7 @@ void CliProcess(benchmark::State& state)
     double referenceSeconds = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        referenceSeconds += FramesSeconds(film, Film::MathPath::Reference, 1);
+        referenceSeconds += FramesSeconds(film, Render::MathPath::Reference, 1);
         state.ResumeTiming();
         QTemporaryDir parent;
         QProcess process;

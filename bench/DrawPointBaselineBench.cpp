@@ -19,19 +19,19 @@ void DrawPointBaseline(benchmark::State& state)
     const double e = state.range(0) / 1000.0;
     QImage image(Bench::Pixels, Bench::Pixels, QImage::Format_RGB32);
     for (auto _ : state) {
-        const Film::FrameValues values = Film::ComputeFrameValues(e);
-        const Film::PolarMapping mapping =
-            Film::MapPixels(values, Bench::Pixels, Film::SinCosLibrary);
+        const Render::FrameValues values = Render::ComputeFrameValues(e);
+        const Render::PolarMapping mapping =
+            Render::MapPixels(values, Bench::Pixels, Render::SinCosLibrary);
         QPainter painter(&image);
         int firstCount = -1;
         for (int x = 0; x < Bench::Pixels; ++x) {
             for (int row = 0; row < Bench::Pixels; ++row) {
-                const int count = Film::IterateReference(e, values.dblBailout, mapping.rho[row],
-                                                         mapping.theta[x]);
+                const int count =
+                    Render::IterateReference(e, values.bailout, mapping.rho[row], mapping.theta[x]);
                 if (firstCount < 0) {
                     firstCount = count;
                 }
-                const std::int32_t color = Film::EscapeColor(e, count, firstCount, 0);
+                const std::int32_t color = Render::EscapeColor(e, count, firstCount, 0);
                 painter.setPen(
                     QPen(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF)));
                 painter.drawPoint(x, row);

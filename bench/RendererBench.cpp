@@ -1,5 +1,6 @@
 #include "BenchFrames.h"
 
+#include "WholeFrame.h"
 #include "render/FrameRenderer.h"
 
 #include <algorithm>
@@ -7,15 +8,15 @@
 
 namespace {
 
-void RenderFrames(benchmark::State& state, Film::MathPath path, int threads)
+void RenderFrames(benchmark::State& state, Render::MathPath path, int threads)
 {
-    Film::FrameRequest request;
+    Render::FrameRequest request;
     request.e = state.range(0) / 1000.0;
     request.pixels = Bench::Pixels;
     request.path = path;
     request.threads = threads;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Film::RenderFrameColors(request));
+        benchmark::DoNotOptimize(Render::RenderFrameColors(request));
     }
     state.SetItemsProcessed(state.iterations() * Bench::Pixels * Bench::Pixels);
 }
@@ -24,13 +25,13 @@ void RenderFrames(benchmark::State& state, Film::MathPath path, int threads)
 // benchmark's thread.
 void Reference(benchmark::State& state)
 {
-    RenderFrames(state, Film::MathPath::Reference, 1);
+    RenderFrames(state, Render::MathPath::Reference, 1);
 }
 BENCHMARK(Reference)->Apply(Bench::ForEachExponent)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Fast(benchmark::State& state)
 {
-    RenderFrames(state, Film::MathPath::Fast, int(state.range(1)));
+    RenderFrames(state, Render::MathPath::Fast, int(state.range(1)));
 }
 BENCHMARK(Fast)
     ->Apply([](benchmark::internal::Benchmark* benchmark) {

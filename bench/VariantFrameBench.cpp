@@ -1,5 +1,6 @@
 #include "BenchFrames.h"
 
+#include "WholeFrame.h"
 #include "render/FrameRenderer.h"
 
 #include <chrono>
@@ -8,10 +9,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double RenderSeconds(const Film::FrameRequest& request)
+double RenderSeconds(const Render::FrameRequest& request)
 {
     const Clock::time_point start = Clock::now();
-    benchmark::DoNotOptimize(Film::RenderFrameColors(request));
+    benchmark::DoNotOptimize(Render::RenderFrameColors(request));
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
@@ -22,11 +23,11 @@ double RenderSeconds(const Film::FrameRequest& request)
 // supersample 3, at most 1.1 for smooth.
 void Variant(benchmark::State& state)
 {
-    Film::FrameRequest plain;
+    Render::FrameRequest plain;
     plain.e = state.range(0) / 1000.0;
     plain.pixels = Bench::Pixels;
     plain.threads = 1;
-    Film::FrameRequest variant = plain;
+    Render::FrameRequest variant = plain;
     variant.supersample = int(state.range(1));
     variant.smooth = state.range(2) != 0;
     double plainSeconds = 0;

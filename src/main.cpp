@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("PowerReels");
     // Ties the window to its desktop entry, whose icon the desktop then shows.
-    QGuiApplication::setDesktopFileName("io.github.powerreels.PowerReels");
+    QGuiApplication::setDesktopFileName(POWERREELS_APP_ID);
     QApplication::setWindowIcon(PowerReelsIcon());
     Platform::QtDesktop desktop;
     frmPowerReels form(desktop);

@@ -1,6 +1,6 @@
 #include "cli/ExportProgram.h"
 
-#include "cli/ExitCodes.h"
+#include "terminal/ExitCodes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,8 @@
 #include <vector>
 
 namespace Cli {
+
+using namespace Terminal;
 
 QString ExportProgramPath()
 {

@@ -1,7 +1,5 @@
 #include "cli/FilmRender.h"
 
-#include "cli/ExitCodes.h"
-#include "cli/FilmVariant.h"
 #include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
 #include "platform/Files.h"
@@ -11,15 +9,18 @@
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 #include "render/FrameRenderer.h"
-#include "render/PaletteNames.h"
+#include "terminal/ExitCodes.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace Cli {
+
+using namespace Terminal;
 
 namespace {
 
@@ -31,10 +32,8 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
         console.problem(QString("The folder \"%1\" does not exist.").arg(options.parent));
         return {};
     }
-    QString base = options.parent;
-    if (!base.endsWith('/'))
-        base += '/';
-    const QString folder = FilmFolderPath(base, options);
+    const QString folder =
+        Film::FrameFolderPath(options.parent, options, Platform::DecimalSeparator());
     try {
         Platform::MkDir(folder);
     } catch (const Platform::RuntimeError&) {
@@ -48,16 +47,9 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     return folder;
 }
 
-// The exponent frame k is rendered with, and named after.
-double RenderedExponent(const RenderOptions& options, std::int64_t k)
-{
-    return Film::RenderedExponent(
-        Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
-}
-
 QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    return Film::FrameFilePath(folder, RenderedExponent(options, k), Platform::DecimalSeparator());
+    return folder + '/' + options.frameFileName(k, Platform::DecimalSeparator());
 }
 
 // A frame a killed or failed render wrote is whole or absent; what stands
@@ -89,12 +81,14 @@ KeptFrames(const QString& folder, const RenderOptions& options, const std::atomi
 class FrameQueue
 {
 public:
-    FrameQueue(const RenderOptions& options, std::vector<std::int64_t> kept)
+    FrameQueue(const RenderOptions& options, std::vector<std::int64_t> kept,
+               Render::WorkerBudget& budget)
         : m_options(options), m_kept(std::move(kept)), m_next(options.firstFrame)
     {
         m_request.pixels = options.pixels;
         m_request.paletteIndex = options.paletteIndex;
         m_request.threads = options.threads;
+        m_request.budget = &budget;
         m_request.supersample = options.supersample;
         m_request.smooth = options.smooth;
         skipKept();
@@ -106,13 +100,13 @@ public:
     void prepare()
     {
         if (!m_prepared && !empty()) {
-            m_request.e = RenderedExponent(m_options, m_next);
-            m_prepared = std::make_unique<Film::FrameRender>(m_request);
+            m_request.e = m_options.renderedExponent(m_next);
+            m_prepared = std::make_unique<Render::FrameRender>(m_request);
         }
     }
 
     // The next frame's index and render.
-    std::pair<std::int64_t, std::unique_ptr<Film::FrameRender>> take()
+    std::pair<std::int64_t, std::unique_ptr<Render::FrameRender>> take()
     {
         prepare();
         const std::int64_t k = m_next++;
@@ -135,15 +129,15 @@ private:
     const std::vector<std::int64_t> m_kept;
     std::size_t m_keptAt = 0;
     std::int64_t m_next;
-    Film::FrameRequest m_request;
-    std::unique_ptr<Film::FrameRender> m_prepared;
+    Render::FrameRequest m_request;
+    std::unique_ptr<Render::FrameRender> m_prepared;
 };
 
 // Takes the frame's columns from left to right into image; starts the next
 // frame once every column of this one has gone to a worker. False when
 // stopped before its end.
-bool CollectFrame(Film::FrameRender& render, QImage& image, FrameQueue& queue, FrameWriter& writer,
-                  RenderObserver& observer, const std::atomic<int>& stop)
+bool CollectFrame(Render::FrameRender& render, QImage& image, FrameQueue& queue,
+                  FrameWriter& writer, RenderObserver& observer, const std::atomic<int>& stop)
 {
     for (int x = 0; x < render.pixels(); ++x) {
         if (stop.load() != 0)
@@ -176,11 +170,16 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     observer.filmStarted(folder, rangeCount - std::int64_t(kept->size()),
                          std::int64_t(kept->size()));
-    FrameQueue queue(options, std::move(*kept));
+    // --threads counts the workers of both frames while one ends and the
+    // next begins.
+    Render::WorkerBudget budget(options.threads > 0
+                                    ? options.threads
+                                    : int(std::max(1u, std::thread::hardware_concurrency())));
+    FrameQueue queue(options, std::move(*kept), budget);
     FrameWriter writer(observer);
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
-        const FrameOfRender frame{k, position, RenderedExponent(options, k),
+        const FrameOfRender frame{k, position, options.renderedExponent(k),
                                   FramePath(folder, options, k), std::chrono::steady_clock::now()};
         observer.frameStarted(position, frame.e);
         QImage image = Platform::NewPicture(options.pixels, options.pixels);

@@ -6,6 +6,8 @@
 
 namespace Cli {
 
+using namespace Terminal;
+
 FrameWriter::FrameWriter(RenderObserver& observer) : m_observer(observer) {}
 
 FrameWriter::~FrameWriter()

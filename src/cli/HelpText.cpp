@@ -1,17 +1,17 @@
 #include "cli/HelpText.h"
 
+#include "film/FilmParameters.h"
+#include "film/ParameterCheck.h"
+
+#include <QString>
+#include <QStringList>
 #include <string_view>
 
 namespace Cli {
 
 namespace {
 
-constexpr std::string_view RenderUsage =
-    "powerreels-cli render --emin E --emax E --steps N --pixels N [OPTION]...\n";
-
-constexpr std::string_view ExportUsage =
-    "powerreels-cli export FOLDER --out FILE.mp4|FILE.webm|FILE.gif [OPTION]...\n";
-
+// The limits and the palette names are filled in from the film's rules.
 constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
@@ -21,9 +21,8 @@ constexpr std::string_view RenderSection = R"(Render options:
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
       --steps N       the number of steps; the film has N + 1 frames
-      --pixels N      width and height of a frame, up to 16384
-      --palette NAME  Rainbow (default), Grey, Red, Green, Blue, Cyan, Magenta
-                      or Yellow
+      --pixels N      width and height of a frame, from %1 to %2
+      --palette NAME  %3
       --dir PARENT    an existing folder (default: the current folder)
       --frames A-B    only frames A to B of the film's 0 to N; A alone: one frame
       --threads N     worker threads (default: one per core)
@@ -57,6 +56,47 @@ constexpr std::string_view OtherSection = R"(Other options:
       --version       shows the version
 )";
 
+// Help lines are kept within 79 columns; an option's text goes on under
+// itself.
+constexpr int HelpWidth = 79;
+constexpr int OptionTextColumn = 22;
+
+QString WrapOptionText(const QString& text)
+{
+    QString wrapped;
+    int column = OptionTextColumn;
+    for (const QString& word : text.split(' ')) {
+        if (column > OptionTextColumn && column + 1 + word.size() > HelpWidth) {
+            wrapped += '\n' + QString(OptionTextColumn, ' ');
+            column = OptionTextColumn;
+        } else if (column > OptionTextColumn) {
+            wrapped += ' ';
+            ++column;
+        }
+        wrapped += word;
+        column += int(word.size());
+    }
+    return wrapped;
+}
+
+std::string RenderOptionsHelp()
+{
+    QString palettes = Film::PaletteNameList();
+    palettes.replace(palettes.indexOf(','), 1, " (default),");
+    palettes.replace(palettes.lastIndexOf(", "), 2, " or ");
+    return QString::fromLatin1(RenderSection.data(), qsizetype(RenderSection.size()))
+        .arg(Film::MinPixels)
+        .arg(Film::MaxPixels)
+        .arg(WrapOptionText(palettes))
+        .toStdString();
+}
+
+constexpr std::string_view RenderUsage =
+    "powerreels-cli render --emin E --emax E --steps N --pixels N [OPTION]...\n";
+
+constexpr std::string_view ExportUsage =
+    "powerreels-cli export FOLDER --out FILE.mp4|FILE.webm|FILE.gif [OPTION]...\n";
+
 } // namespace
 
 std::string ProgramHelp()
@@ -67,7 +107,7 @@ std::string ProgramHelp()
     help += ExportUsage;
     help += "Renders films of the Mandelbrot set with real exponents without a window,\n"
             "the same frames as the PowerReels window, and turns them into videos.\n\n";
-    help += RenderSection;
+    help += RenderOptionsHelp();
     help += "\n";
     help += ExportSection;
     help += "\n";
@@ -77,7 +117,7 @@ std::string ProgramHelp()
 
 std::string RenderHelp()
 {
-    return "Usage: " + std::string(RenderUsage) + "\n" + std::string(RenderSection);
+    return "Usage: " + std::string(RenderUsage) + "\n" + RenderOptionsHelp();
 }
 
 std::string ExportHelp()

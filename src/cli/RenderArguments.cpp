@@ -1,12 +1,10 @@
 #include "cli/RenderArguments.h"
 
-#include "cli/CommandLine.h"
-#include "cli/FilmVariant.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
 #include "render/FrameRenderer.h"
-#include "render/PaletteNames.h"
+#include "terminal/CommandLine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +13,8 @@
 #include <climits>
 
 namespace Cli {
+
+using namespace Terminal;
 
 namespace {
 
@@ -41,12 +41,10 @@ void ReadFrameRange(const QString& text, RenderOptions& options)
 // frame; it is refused once, before anything is written.
 void RequireNamesThatFit(const RenderOptions& options)
 {
-    const QString folder = FilmFolderPath(QString(), options);
+    const QString folder = options.folderName(Platform::DecimalSeparator());
     // The last frame has the longest name.
-    const double e = std::max(options.eMax, Film::FrameExponent(options.eMin, options.eMax,
-                                                                options.steps, options.steps));
-    const QString frame =
-        QFileInfo(Film::FrameFilePath(QString(), e, Platform::DecimalSeparator())).fileName();
+    const double e = std::max(options.eMax, options.frameExponent(options.steps));
+    const QString frame = Film::FrameFileName(e, Platform::DecimalSeparator());
     for (const QString& name : {folder, frame}) {
         if (QFile::encodeName(name).size() > NAME_MAX)
             throw UsageError(QString("The film's file names would be longer than the %1 "
@@ -58,23 +56,6 @@ void RequireNamesThatFit(const RenderOptions& options)
 }
 
 } // namespace
-
-int PaletteIndex(const QString& name)
-{
-    for (std::size_t i = 0; i < Film::PaletteNames.size(); ++i) {
-        if (name.compare(QLatin1String(Film::PaletteNames[i]), Qt::CaseInsensitive) == 0)
-            return int(i);
-    }
-    return -1;
-}
-
-QString PaletteNameList()
-{
-    QStringList names;
-    for (const char* name : Film::PaletteNames)
-        names << QLatin1String(name);
-    return names.join(", ");
-}
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
@@ -88,16 +69,16 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
 
     RenderOptions options;
     // The window's list starts on its first palette.
-    const QString palette = scanned.values.value("--palette", Film::PaletteNames[0]);
-    options.paletteIndex = PaletteIndex(palette);
+    const QString palette = scanned.values.value("--palette");
+    options.paletteIndex = palette.isNull() ? 0 : Film::PaletteIndex(palette);
     if (options.paletteIndex < 0)
         throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
-                             .arg(palette, PaletteNameList()));
+                             .arg(palette, Film::PaletteNameList()));
 
     const Film::ParameterCheck check =
         Film::CheckParameters({scanned.values.value("--emin"), scanned.values.value("--emax"),
                                scanned.values.value("--steps"), scanned.values.value("--pixels")},
-                              MaxPixels);
+                              Film::MaxPixels);
     if (!check.passed)
         throw UsageError(check.message);
     options.eMin = *check.eMin;
@@ -106,7 +87,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     options.pixels = *check.pixels;
     if (scanned.values.contains("--supersample"))
         options.supersample =
-            ReadCount(scanned.values["--supersample"], 1, Film::MaxSupersample, "--supersample");
+            ReadCount(scanned.values["--supersample"], 1, Render::MaxSupersample, "--supersample");
     options.smooth = scanned.flags.contains("--smooth");
     RequireNamesThatFit(options);
 

@@ -7,6 +7,8 @@
 
 namespace Cli {
 
+using namespace Terminal;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

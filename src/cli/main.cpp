@@ -1,16 +1,18 @@
-#include "cli/CommandLine.h"
-#include "cli/Console.h"
-#include "cli/ExitCodes.h"
 #include "cli/ExportProgram.h"
 #include "cli/FilmRender.h"
 #include "cli/HelpText.h"
-#include "cli/Interrupt.h"
 #include "cli/RenderArguments.h"
+#include "platform/Version.h"
+#include "terminal/CommandLine.h"
+#include "terminal/Console.h"
+#include "terminal/ExitCodes.h"
+#include "terminal/Interrupt.h"
 
 #include <cstdio>
 #include <unistd.h>
 
 using namespace Cli;
+using namespace Terminal;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "film/FrameNaming.h"
 
+#include "film/FilmVariant.h"
 #include "platform/Numbers.h"
 
 namespace Film {
@@ -16,17 +17,24 @@ double RenderedExponent(double e)
     return e == 1.0 ? 1.0001 : e;
 }
 
-QString FrameFolderPath(const QString& basePath, double eMin, double eMax, std::int32_t steps,
-                        std::int32_t pixels, const QString& paletteName, QChar separator)
+QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QChar separator)
 {
-    return basePath + "eMin=" + Format(eMin, separator) + " eMax=" + Format(eMax, separator) +
-           " Steps=" + Format(steps, separator) + " Pixels=" + Format(pixels, separator) + " " +
-           paletteName;
+    const QString name = "eMin=" + Format(film.eMin, separator) +
+                         " eMax=" + Format(film.eMax, separator) +
+                         " Steps=" + Format(film.steps, separator) +
+                         " Pixels=" + Format(film.pixels, separator) + " " + film.paletteName() +
+                         VariantSuffix(film);
+    return basePath.isEmpty() ? name : PathInFolder(basePath, name);
+}
+
+QString FrameFileName(double e, QChar separator)
+{
+    return "PowerReels-" + Format(e, u"000.000", separator) + ".bmp";
 }
 
 QString FrameFilePath(const QString& folderPath, double e, QChar separator)
 {
-    return folderPath + "/PowerReels-" + Format(e, u"000.000", separator) + ".bmp";
+    return folderPath + "/" + FrameFileName(e, separator);
 }
 
 QString FrameCaption(double e, const QString& state, QChar separator)

@@ -9,7 +9,28 @@ namespace Film {
 
 using namespace Platform;
 
-ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels)
+namespace {
+
+template<class Read>
+auto Held(Read read) -> std::optional<decltype(read())>
+{
+    try {
+        return read();
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+FilmNumbers ReadFilmNumbers(const ParameterTexts& texts)
+{
+    return {Held([&] { return Val(texts.eMin); }), Held([&] { return Val(texts.eMax); }),
+            Held([&] { return CLng(Val(texts.steps)); }),
+            Held([&] { return CLng(Val(texts.pixels)); })};
+}
+
+ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels)
 {
     ParameterCheck check;
     const auto refuse = [&check](const QString& message, ParameterField field) {
@@ -17,39 +38,52 @@ ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixe
         check.field = field;
         return check;
     };
-    try {
-        check.eMin = Val(texts.eMin);
-        if (*check.eMin < 1)
-            return refuse("Please, 'Minimum e' >= 1.", ParameterField::EMin);
+    const auto redo = [&] { return refuse("Redo From Start.", ParameterField::None); };
 
-        check.eMax = Val(texts.eMax);
-        if (*check.eMax <= *check.eMin)
-            return refuse("Please, 'Maximum e' > 'Minimum e'.", ParameterField::EMax);
+    if (!(check.eMin = numbers.eMin))
+        return redo();
+    if (*check.eMin < 1)
+        return refuse("Please, 'Minimum e' >= 1.", ParameterField::EMin);
 
-        check.steps = CLng(Val(texts.steps));
-        if (*check.steps < 1)
-            return refuse("Please, 'Steps' > 0.", ParameterField::Steps);
-        // The exponent step must stay at least 0.001, the resolution of the
-        // frame names.
-        const double stepLimit = (*check.eMax - *check.eMin) * 1000;
-        if (!std::isfinite(stepLimit))
-            throw RuntimeError(ErrorKind::Overflow);
-        if (*check.steps > stepLimit)
-            return refuse("Please, 'Steps' <= " + QString::number(qint64(Int(stepLimit))) + ".",
-                          ParameterField::Steps);
+    if (!(check.eMax = numbers.eMax))
+        return redo();
+    if (*check.eMax <= *check.eMin)
+        return refuse("Please, 'Maximum e' > 'Minimum e'.", ParameterField::EMax);
 
-        check.pixels = CLng(Val(texts.pixels));
-        if (*check.pixels < MinPixels)
-            return refuse("Please, 'Pixels' >= " + QString::number(MinPixels) + ".",
-                          ParameterField::Pixels);
-        if (*check.pixels > maxPixels)
-            return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
-                          ParameterField::Pixels);
-    } catch (const RuntimeError&) {
-        return refuse("Redo From Start.", ParameterField::None);
-    }
+    if (!(check.steps = numbers.steps))
+        return redo();
+    if (*check.steps < 1)
+        return refuse("Please, 'Steps' > 0.", ParameterField::Steps);
+    // The exponent step must stay at least 0.001, the resolution of the
+    // frame names.
+    const double stepLimit = (*check.eMax - *check.eMin) * 1000;
+    if (!std::isfinite(stepLimit))
+        return redo();
+    if (*check.steps > stepLimit)
+        return refuse("Please, 'Steps' <= " + QString::number(qint64(Int(stepLimit))) + ".",
+                      ParameterField::Steps);
+
+    if (!(check.pixels = numbers.pixels))
+        return redo();
+    if (*check.pixels < MinPixels)
+        return refuse("Please, 'Pixels' >= " + QString::number(MinPixels) + ".",
+                      ParameterField::Pixels);
+    if (*check.pixels > maxPixels)
+        return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
+                      ParameterField::Pixels);
     check.passed = true;
     return check;
+}
+
+ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels)
+{
+    return CheckFilmNumbers(ReadFilmNumbers(texts), maxPixels);
+}
+
+FilmParameters CheckedFilm(const ParameterCheck& check, int paletteIndex)
+{
+    return {check.eMin.value_or(0), check.eMax.value_or(0), check.steps.value_or(0),
+            check.pixels.value_or(0), paletteIndex};
 }
 
 } // namespace Film

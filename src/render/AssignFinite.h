@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 // A computation that leaves the double range (overflow, invalid argument,
 // division by zero) is abandoned: its target keeps the value it had.
@@ -12,4 +12,4 @@ inline void AssignFinite(double& target, double value)
         target = value;
 }
 
-} // namespace Film
+} // namespace Render

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace Film {
+namespace Render {
 
 ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& values,
                                int firstCount, Logarithms logs)
@@ -18,7 +18,7 @@ ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& v
     if (!request.smooth) {
         return;
     }
-    m_smooth.emplace(request.e, values.dblBailout, logs);
+    m_smooth.emplace(request.e, values.bailout, logs);
     for (int count = 0; count < CountValues; ++count) {
         for (int level = 0; level <= OvershootLevels; ++level) {
             const double value = ContinuousEscape::Value(count, double(level) / OvershootLevels);
@@ -64,4 +64,4 @@ void ColumnColoring::colorColumn(const ColumnSamples& samples, std::int32_t* col
     }
 }
 
-} // namespace Film
+} // namespace Render

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace Film {
+namespace Render {
 
 // Turns the samples of one pixel column into the pixels' colours: each
 // sample coloured from its count (or, smooth, its continuous escape value),
@@ -45,4 +45,4 @@ private:
     std::vector<std::int32_t> m_smoothColors;
 };
 
-} // namespace Film
+} // namespace Render

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 
 // Where the samples of one claimed column go, in sample order: sub-column by
 // sub-column, each from its top row down.
@@ -76,4 +76,4 @@ void LogsAvx2(double* values, std::size_t count);
 void LogsAvx512(double* values, std::size_t count);
 void LogsAdvSimd(double* values, std::size_t count);
 
-} // namespace Film
+} // namespace Render

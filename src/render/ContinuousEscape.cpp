@@ -1,6 +1,6 @@
 #include "ContinuousEscape.h"
 
-namespace Film {
+namespace Render {
 
 ContinuousEscape::ContinuousEscape(double e, double bailout, Logarithms logs) : m_logs(logs)
 {
@@ -29,4 +29,4 @@ void ContinuousEscape::overshoots(double* moduli, std::size_t count) const
     }
 }
 
-} // namespace Film
+} // namespace Render

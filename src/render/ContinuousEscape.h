@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-namespace Film {
+namespace Render {
 
 // The continuous escape value of a point that stopped at count n with
 // modulus r, for z -> z^e + c in polar steps and this frame's escape
@@ -34,4 +34,4 @@ private:
     Logarithms m_logs;
 };
 
-} // namespace Film
+} // namespace Render

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::int32_t SmoothEscapeColor(double e, int count, double continuous, int first
     return GetColor(e, std::min(whiteness, 1.0), paletteIndex);
 }
 
-} // namespace Film
+} // namespace Render

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 namespace {
 
 inline ColumnSamples SamplesOf(const ColumnJob& job, int x)
@@ -256,4 +256,4 @@ void LogsInLanes(double* values, std::size_t count)
 }
 
 } // namespace
-} // namespace Film
+} // namespace Render

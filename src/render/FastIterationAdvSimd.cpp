@@ -3,7 +3,7 @@
 #include <arm_neon.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -47,4 +47,4 @@ void LogsAdvSimd(double* values, std::size_t count)
     LogsInLanes<AdvSimd>(values, count);
 }
 
-} // namespace Film
+} // namespace Render

@@ -3,7 +3,7 @@
 #include <immintrin.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -42,4 +42,4 @@ void LogsAvx2(double* values, std::size_t count)
     LogsInLanes<Avx2>(values, count);
 }
 
-} // namespace Film
+} // namespace Render

@@ -3,7 +3,7 @@
 #include <immintrin.h>
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -47,4 +47,4 @@ void LogsAvx512(double* values, std::size_t count)
     LogsInLanes<Avx512>(values, count);
 }
 
-} // namespace Film
+} // namespace Render

@@ -7,7 +7,7 @@
 #endif
 #include <sleef.h>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -55,4 +55,4 @@ void LogsScalar(double* values, std::size_t count)
     LogsInLanes<Scalar>(values, count);
 }
 
-} // namespace Film
+} // namespace Render

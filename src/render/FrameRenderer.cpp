@@ -13,7 +13,7 @@
 #include <thread>
 #include <utility>
 
-namespace Film {
+namespace Render {
 
 struct FrameRender::State
 {
@@ -89,7 +89,7 @@ FrameRender::State::State(const FrameRequest& request)
 
     ColumnJob job;
     job.e = request.e;
-    job.bailout = values.dblBailout;
+    job.bailout = values.bailout;
     job.pixels = pixels * n;
     job.subColumns = n;
     job.rho = mapping.rho.data();
@@ -126,7 +126,15 @@ FrameRender::State::State(const FrameRequest& request)
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::min(request.threads > 0 ? request.threads : cores, pixels - 1);
     for (int k = 0; k < threads; ++k) {
-        workers.emplace_back([job, iterate = functions.iterate] { iterate(job); });
+        workers.emplace_back([job, iterate = functions.iterate, budget = request.budget] {
+            if (budget == nullptr) {
+                iterate(job);
+                return;
+            }
+            budget->acquire();
+            iterate(job);
+            budget->release();
+        });
     }
 }
 
@@ -236,34 +244,4 @@ void FrameRender::abort()
     m_state->progress.notify_all();
 }
 
-namespace {
-
-template<class Value, class Column>
-std::vector<Value> CollectColumns(const FrameRequest& request, Column column)
-{
-    FrameRender render(request);
-    std::vector<Value> frame;
-    frame.reserve(std::size_t(render.pixels()) * render.pixels());
-    for (int x = 0; x < render.pixels(); ++x) {
-        render.waitForColumn(x);
-        const auto values = column(render, x);
-        frame.insert(frame.end(), values.begin(), values.end());
-    }
-    return frame;
-}
-
-} // namespace
-
-std::vector<std::int32_t> RenderFrameColors(const FrameRequest& request)
-{
-    return CollectColumns<std::int32_t>(
-        request, [](const FrameRender& render, int x) { return render.column(x); });
-}
-
-std::vector<std::uint8_t> RenderFrameCounts(const FrameRequest& request)
-{
-    return CollectColumns<std::uint8_t>(
-        request, [](const FrameRender& render, int x) { return render.columnCounts(x); });
-}
-
-} // namespace Film
+} // namespace Render

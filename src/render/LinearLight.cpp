@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::int32_t LinearLightMean::mean() const
                      EncodeSrgb(m_blue / m_count));
 }
 
-} // namespace Film
+} // namespace Render

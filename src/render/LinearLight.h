@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 
 // Averages packed colours as light adds up: each channel decoded from sRGB to
 // linear intensity, summed in the order added, divided by the number of
@@ -28,4 +28,4 @@ double DecodeSrgb(int level);
 // The sRGB level 0..255 nearest to a linear intensity.
 int EncodeSrgb(double linear);
 
-} // namespace Film
+} // namespace Render

@@ -1,7 +1,7 @@
 #include "ColumnJob.h"
 #include "render/FrameRenderer.h"
 
-namespace Film {
+namespace Render {
 
 // The widths built for this processor family; see CMakeLists.txt.
 #if defined(__x86_64__)
@@ -133,4 +133,4 @@ PathFunctions FunctionsFor(MathPath)
 
 #endif
 
-} // namespace Film
+} // namespace Render

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::int32_t GetColor(double hue, double whiteness, int paletteIndex)
     return PackColor(Channel(R), Channel(G), Channel(B));
 }
 
-} // namespace Film
+} // namespace Render

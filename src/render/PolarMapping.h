@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace Film {
+namespace Render {
 
 // Radius of every row and angle of every column of a frame: the bottom row on
 // the inner radius, the top row on the outer one, the left column on angle 0
@@ -27,4 +27,4 @@ PolarMapping MapPixels(const FrameValues& values, int pixels, SinCos sinCos);
 // pixel's own point; n = 1 is MapPixels.
 PolarMapping MapSamples(const FrameValues& values, int pixels, int n, SinCos sinCos);
 
-} // namespace Film
+} // namespace Render

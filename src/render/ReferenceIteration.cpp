@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace Film {
+namespace Render {
 
 namespace {
 
@@ -96,4 +96,4 @@ void LogsLibrary(double* values, std::size_t count)
     }
 }
 
-} // namespace Film
+} // namespace Render

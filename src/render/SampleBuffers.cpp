@@ -1,6 +1,6 @@
 #include "SampleBuffers.h"
 
-namespace Film {
+namespace Render {
 
 SampleBuffers::SampleBuffers(std::size_t counts, std::size_t moduli)
     : m_counts(counts), m_moduli(moduli)
@@ -31,4 +31,4 @@ void SampleBuffers::giveBack(std::size_t buffer)
     m_free.push_back(buffer);
 }
 
-} // namespace Film
+} // namespace Render

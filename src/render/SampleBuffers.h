@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-namespace Film {
+namespace Render {
 
 // Sample storage for the columns in flight, reused once a column is
 // coloured: memory follows the columns being computed, not the frame.
@@ -40,4 +40,4 @@ private:
     std::vector<std::size_t> m_free;
 };
 
-} // namespace Film
+} // namespace Render

@@ -2,7 +2,6 @@
 
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "platform/Timer.h"
 
 namespace SlideShow {
 
@@ -27,7 +26,7 @@ std::optional<std::int32_t> FrameTimeFromAnswer(const QString& answer)
         // A number too large for a double is as much out of range as 70000.
         return std::nullopt;
     }
-    if (value < 1 || value > Platform::Timer::MaxInterval)
+    if (value < 1 || value > MaxFrameTime)
         return std::nullopt;
     return Platform::CLng(value);
 }

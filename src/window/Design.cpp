@@ -66,7 +66,7 @@ void frmPowerReels::placeControls()
 
 void frmPowerReels::fillControls()
 {
-    for (const char* name : Film::PaletteNames)
+    for (const char* name : Render::PaletteNames)
         cboColors.addItem(name);
     cboColors.setEditable(false);
 

@@ -1,5 +1,6 @@
 #include "window/frmPowerReels.h"
 
+#include "Attempt.h"
 #include "film/FrameNaming.h"
 #include "platform/Events.h"
 #include "platform/Files.h"
@@ -7,19 +8,27 @@
 #include "platform/Pictures.h"
 #include "platform/StagedFile.h"
 #include "render/FrameRenderer.h"
-#include "window/Attempt.h"
 
 using namespace Platform;
 
+namespace {
+
+// The film the window's variables and palette list describe.
+Film::FilmParameters FilmOf(const frmPowerReels& form)
+{
+    return {form.eMin, form.eMax, form.Steps, form.Pixels, form.cboColors.currentIndex()};
+}
+
+} // namespace
+
 double frmPowerReels::FrameExponent(std::int64_t k) const
 {
-    return Film::FrameExponent(eMin, eMax, Steps, k);
+    return FilmOf(*this).frameExponent(k);
 }
 
 QString frmPowerReels::FrameFolderPath(QChar separator) const
 {
-    return Film::FrameFolderPath(strBasePath, eMin, eMax, Steps, Pixels, cboColors.currentText(),
-                                 separator);
+    return Film::FrameFolderPath(strBasePath, FilmOf(*this), separator);
 }
 
 void frmPowerReels::cmdBegin_Click()
@@ -37,7 +46,7 @@ void frmPowerReels::cmdBegin_Click()
     const std::int64_t frames = Steps;
     std::int64_t unsaved = 0;
     for (std::int64_t k = 0; k <= frames; ++k) {
-        const double e = Film::RenderedExponent(FrameExponent(k));
+        const double e = FilmOf(*this).renderedExponent(k);
         setCaption(Film::FrameCaption(e, " (Calculating)", separator));
         RenderFrame(e);
         if (HasEnded())
@@ -58,11 +67,11 @@ void frmPowerReels::cmdBegin_Click()
 
 void frmPowerReels::RenderFrame(double e)
 {
-    Film::FrameRequest request;
+    Render::FrameRequest request;
     request.e = e;
     request.pixels = Pixels;
     request.paletteIndex = cboColors.currentIndex();
-    Film::FrameRender render(request);
+    Render::FrameRender render(request);
     m_render = &render;
     for (std::int32_t x = 0; x < Pixels && render.waitForColumn(x); ++x) {
         PutColumn(x, render.column(x));

@@ -1,19 +1,21 @@
 #include "window/frmPowerReels.h"
 
+#include "Attempt.h"
 #include "film/FrameNaming.h"
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "slideshow/Playback.h"
-#include "window/Attempt.h"
 
 using namespace Platform;
 
 namespace {
 
+static_assert(SlideShow::MaxFrameTime <= Timer::MaxInterval, "the timer takes every frame time");
+
 QString FrameTimePrompt()
 {
     return "How Long Do You Want Each Frame to Be Displayed (1-" +
-           QString::number(Timer::MaxInterval) +
+           QString::number(SlideShow::MaxFrameTime) +
            " msec)?\r\n\r\n"
            "[During SlideShow Press <SPACE> to Stop/Resume and <ENTER> to Go Back]";
 }

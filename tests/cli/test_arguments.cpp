@@ -1,12 +1,14 @@
-#include "cli/CommandLine.h"
-#include "cli/ExportArguments.h"
-#include "cli/Interrupt.h"
 #include "cli/RenderArguments.h"
+#include "export/ExportArguments.h"
+#include "terminal/CommandLine.h"
+#include "terminal/Interrupt.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
 
 using namespace Cli;
+using namespace Export;
+using namespace Terminal;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "cli/FramePixels.h"
+#include "export/FramePixels.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
-using namespace Cli;
+using namespace Export;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "cli/PlayOrder.h"
+#include "export/PlayOrder.h"
 
 #include <gtest/gtest.h>
 
-using Cli::PlayOrder;
+using Export::PlayOrder;
 
 namespace {
 

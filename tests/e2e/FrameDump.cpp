@@ -8,6 +8,7 @@
 // each row from the left; and prints one line "k e" with the exponent the
 // frame is rendered with.
 
+#include "WholeFrame.h"
 #include "film/FrameNaming.h"
 #include "render/FrameRenderer.h"
 
@@ -66,12 +67,12 @@ int main(int argc, char* argv[])
             frames.push_back(k);
 
     for (const std::int32_t k : frames) {
-        Film::FrameRequest request;
+        Render::FrameRequest request;
         request.e = Film::RenderedExponent(Film::FrameExponent(eMin, eMax, steps, k));
         request.pixels = pixels;
         request.paletteIndex = palette;
         const std::string path = folder + "/frame-" + std::to_string(k) + ".rgb";
-        if (!WriteFrame(path, Film::RenderFrameColors(request), pixels)) {
+        if (!WriteFrame(path, Render::RenderFrameColors(request), pixels)) {
             std::fprintf(stderr, "e2e-frame-dump: cannot write %s\n", path.c_str());
             return 1;
         }

@@ -35,12 +35,16 @@ TEST_P(FolderNames, SpellTheParameters)
     const FolderCase& c = GetParam();
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette,
+        EXPECT_EQ(Film::FrameFolderPath("/films/",
+                                        Film::FilmParameters{c.eMin, c.eMax, c.steps, c.pixels,
+                                                             Film::PaletteIndex(c.palette)},
                                         Platform::DecimalSeparator()),
                   QString("/films/") + c.withPoint);
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFolderPath("/films/", c.eMin, c.eMax, c.steps, c.pixels, c.palette,
+    EXPECT_EQ(Film::FrameFolderPath("/films/",
+                                    Film::FilmParameters{c.eMin, c.eMax, c.steps, c.pixels,
+                                                         Film::PaletteIndex(c.palette)},
                                     Platform::DecimalSeparator()),
               QString("/films/") + c.withComma);
 }

@@ -5,20 +5,20 @@
 #include <string>
 
 // Names of the math paths for parameterised test names.
-inline std::string PathName(Film::MathPath path)
+inline std::string PathName(Render::MathPath path)
 {
     switch (path) {
-    case Film::MathPath::Reference:
+    case Render::MathPath::Reference:
         return "Reference";
-    case Film::MathPath::Fast:
+    case Render::MathPath::Fast:
         return "Fast";
-    case Film::MathPath::FastScalar:
+    case Render::MathPath::FastScalar:
         return "FastScalar";
-    case Film::MathPath::FastAvx2:
+    case Render::MathPath::FastAvx2:
         return "FastAvx2";
-    case Film::MathPath::FastAvx512:
+    case Render::MathPath::FastAvx512:
         return "FastAvx512";
-    case Film::MathPath::FastAdvSimd:
+    case Render::MathPath::FastAdvSimd:
         return "FastAdvSimd";
     }
     return "Unknown";

@@ -1,3 +1,4 @@
+#include "WholeFrame.h"
 #include "render/FrameRenderer.h"
 #include "render/Palette.h"
 
@@ -11,8 +12,8 @@
 
 namespace {
 
-using Film::FrameRequest;
-using Film::MathPath;
+using Render::FrameRequest;
+using Render::MathPath;
 
 // Exponents whose radii or powers leave the double range: near 1 the outer
 // radius cannot be computed, for huge exponents r^e overflows near the
@@ -24,7 +25,7 @@ class DegenerateFrame : public testing::TestWithParam<std::tuple<MathPath, doubl
 protected:
     void SetUp() override
     {
-        if (!Film::IsAvailable(std::get<0>(GetParam()))) {
+        if (!Render::IsAvailable(std::get<0>(GetParam()))) {
             GTEST_SKIP() << "processor lacks this vector width";
         }
     }
@@ -42,16 +43,16 @@ protected:
 
 TEST_P(DegenerateFrame, EndsWithValidCountsAndColors)
 {
-    for (int palette = -1; palette <= Film::PaletteCount; ++palette) {
+    for (int palette = -1; palette <= Render::PaletteCount; ++palette) {
         SCOPED_TRACE(palette);
         FrameRequest r = request();
         r.paletteIndex = palette;
-        const std::vector<std::int32_t> colors = Film::RenderFrameColors(r);
+        const std::vector<std::int32_t> colors = Render::RenderFrameColors(r);
         ASSERT_EQ(colors.size(), std::size_t(104 * 104));
         EXPECT_GE(*std::min_element(colors.begin(), colors.end()), 0);
         EXPECT_LE(*std::max_element(colors.begin(), colors.end()), 16777215);
     }
-    const std::vector<std::uint8_t> counts = Film::RenderFrameCounts(request());
+    const std::vector<std::uint8_t> counts = Render::RenderFrameCounts(request());
     EXPECT_LE(*std::max_element(counts.begin(), counts.end()), 65);
 }
 
@@ -61,12 +62,12 @@ TEST_P(DegenerateFrame, FastWidthsAgree)
     if (std::get<0>(GetParam()) == MathPath::Reference) {
         GTEST_SKIP() << "only the fast widths share their bits";
     }
-    if (!Film::IsAvailable(MathPath::FastScalar)) {
+    if (!Render::IsAvailable(MathPath::FastScalar)) {
         GTEST_SKIP() << "processor lacks FMA";
     }
     FrameRequest scalar = request();
     scalar.path = MathPath::FastScalar;
-    EXPECT_EQ(Film::RenderFrameCounts(request()), Film::RenderFrameCounts(scalar));
+    EXPECT_EQ(Render::RenderFrameCounts(request()), Render::RenderFrameCounts(scalar));
 }
 
 std::string CaseName(const testing::TestParamInfo<std::tuple<MathPath, double>>& info)

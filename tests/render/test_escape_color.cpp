@@ -23,7 +23,7 @@ class EscapeColor : public testing::TestWithParam<EscapeCase>
 TEST_P(EscapeColor, FollowsTheCountAndTheFirstCount)
 {
     const EscapeCase& c = GetParam();
-    EXPECT_EQ(Film::EscapeColor(2, c.count, c.firstCount, c.palette), c.expected);
+    EXPECT_EQ(Render::EscapeColor(2, c.count, c.firstCount, c.palette), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

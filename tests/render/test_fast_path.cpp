@@ -10,8 +10,8 @@
 
 namespace {
 
-using Film::FrameRequest;
-using Film::MathPath;
+using Render::FrameRequest;
+using Render::MathPath;
 
 constexpr int Pixels = 256;
 const double Exponents[] = {1.5, 2, 2.5, 3, 4.75, 10};
@@ -29,7 +29,7 @@ Frame Render(double e, MathPath path, int threads)
     request.pixels = Pixels;
     request.path = path;
     request.threads = threads;
-    Film::FrameRender render(request);
+    Render::FrameRender render(request);
     Frame frame;
     for (int x = 0; x < Pixels; ++x) {
         EXPECT_TRUE(render.waitForColumn(x));
@@ -52,10 +52,10 @@ class FastPathIdentical : public testing::TestWithParam<std::tuple<MathPath, dou
 protected:
     void SetUp() override
     {
-        if (!Film::IsAvailable(MathPath::FastScalar)) {
+        if (!Render::IsAvailable(MathPath::FastScalar)) {
             GTEST_SKIP() << "processor lacks FMA";
         }
-        if (!Film::IsAvailable(std::get<0>(GetParam()))) {
+        if (!Render::IsAvailable(std::get<0>(GetParam()))) {
             GTEST_SKIP() << "processor lacks this vector width";
         }
     }

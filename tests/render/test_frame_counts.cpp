@@ -1,3 +1,4 @@
+#include "WholeFrame.h"
 #include "render/FrameRenderer.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@
 
 namespace {
 
-using Film::FrameRequest;
-using Film::MathPath;
+using Render::FrameRequest;
+using Render::MathPath;
 
 constexpr int Pixels = 104;
 
@@ -47,7 +48,7 @@ TEST_P(FrameCounts, MatchTheReferenceCount)
     request.e = c.e;
     request.pixels = Pixels;
     request.path = path;
-    const std::vector<std::uint8_t> counts = Film::RenderFrameCounts(request);
+    const std::vector<std::uint8_t> counts = Render::RenderFrameCounts(request);
     ASSERT_EQ(counts.size(), std::size_t(Pixels * Pixels));
     EXPECT_EQ(counts[c.column * Pixels + c.row], c.expected);
 }
@@ -71,7 +72,7 @@ TEST_P(FrameOfExponentTwo, HasNoPixelStoppingAtZero)
     FrameRequest request;
     request.pixels = Pixels;
     request.path = GetParam();
-    const std::vector<std::uint8_t> counts = Film::RenderFrameCounts(request);
+    const std::vector<std::uint8_t> counts = Render::RenderFrameCounts(request);
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 0);
 }
 
@@ -82,13 +83,13 @@ TEST_P(FrameOfExponentTwo, ColorsFollowTheCountsFromTheFirstPixel)
     FrameRequest request;
     request.pixels = Pixels;
     request.path = GetParam();
-    const std::vector<std::int32_t> rainbow = Film::RenderFrameColors(request);
+    const std::vector<std::int32_t> rainbow = Render::RenderFrameColors(request);
     EXPECT_EQ(rainbow[0], 255);
     EXPECT_EQ(rainbow[Pixels - 1], 0);
 
     request.paletteIndex = 1;
-    const std::vector<std::int32_t> grey = Film::RenderFrameColors(request);
-    const std::vector<std::uint8_t> counts = Film::RenderFrameCounts(request);
+    const std::vector<std::int32_t> grey = Render::RenderFrameColors(request);
+    const std::vector<std::uint8_t> counts = Render::RenderFrameCounts(request);
     for (std::size_t k = 0; k < counts.size(); ++k) {
         if (counts[k] == 1) {
             EXPECT_EQ(grey[k], 5592405) << "pixel " << k;
@@ -118,7 +119,7 @@ TEST(FrameCounts, FirstPixelStopsAtOneInEveryFrameWithFiniteRadii)
         request.e = e;
         request.pixels = Pixels;
         request.path = MathPath::Reference;
-        EXPECT_EQ(Film::RenderFrameCounts(request)[0], 1);
+        EXPECT_EQ(Render::RenderFrameCounts(request)[0], 1);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "WholeFrame.h"
 #include "render/FrameRenderer.h"
 
 #include <gtest/gtest.h>
@@ -6,9 +7,9 @@
 
 namespace {
 
-using Film::FrameRender;
-using Film::FrameRequest;
-using Film::MathPath;
+using Render::FrameRender;
+using Render::FrameRequest;
+using Render::MathPath;
 
 TEST(FrameRender, ColumnsTakenInOrderFormTheWholeFrame)
 {
@@ -16,8 +17,8 @@ TEST(FrameRender, ColumnsTakenInOrderFormTheWholeFrame)
     request.e = 2.5;
     request.pixels = 120;
     request.threads = 3;
-    const std::vector<std::int32_t> frame = Film::RenderFrameColors(request);
-    const std::vector<std::uint8_t> counts = Film::RenderFrameCounts(request);
+    const std::vector<std::int32_t> frame = Render::RenderFrameColors(request);
+    const std::vector<std::uint8_t> counts = Render::RenderFrameCounts(request);
 
     FrameRender render(request);
     EXPECT_EQ(render.pixels(), 120);
@@ -82,7 +83,35 @@ TEST(FrameRender, EmptyFrameHasNoColumns)
 {
     FrameRequest request;
     request.pixels = 0;
-    EXPECT_TRUE(Film::RenderFrameColors(request).empty());
+    EXPECT_TRUE(Render::RenderFrameColors(request).empty());
+}
+
+// Two frames that overlap share their workers: the second frame's three
+// threads wait until the first frame's ones are done, and the frames come
+// out as when rendered alone.
+TEST(FrameRender, OverlappingFramesKeepToTheirSharedWorkers)
+{
+    Render::WorkerBudget budget(3);
+    FrameRequest request;
+    request.pixels = 200;
+    request.threads = 3;
+    request.budget = &budget;
+    request.e = 2.5;
+    FrameRender first(request);
+    request.e = 3.5;
+    FrameRender second(request);
+    for (FrameRender* render : {&first, &second}) {
+        for (int x = 0; x < 200; ++x)
+            ASSERT_TRUE(render->waitForColumn(x));
+    }
+    EXPECT_LE(budget.peak(), 3);
+    EXPECT_GE(budget.peak(), 1);
+    request.budget = nullptr;
+    const std::vector<std::int32_t> alone = Render::RenderFrameColors(request);
+    for (int x = 0; x < 200; ++x) {
+        for (int row = 0; row < 200; ++row)
+            ASSERT_EQ(second.column(x)[row], alone[x * 200 + row]);
+    }
 }
 
 } // namespace

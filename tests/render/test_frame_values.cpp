@@ -7,8 +7,8 @@
 
 namespace {
 
-using Film::ComputeFrameValues;
-using Film::Pi;
+using Render::ComputeFrameValues;
+using Render::Pi;
 
 constexpr double TwoPi = 2 * Pi;
 
@@ -30,17 +30,17 @@ class FrameValuesWorked : public testing::TestWithParam<WorkedValues>
 TEST_P(FrameValuesWorked, MatchThePrintedDigits)
 {
     const WorkedValues& w = GetParam();
-    const Film::FrameValues values = ComputeFrameValues(w.e);
-    EXPECT_NEAR(values.dblThetaMax, w.thetaMax, 1e-6);
-    EXPECT_NEAR(values.dblRhoMin, w.rhoMin, 1e-6);
-    EXPECT_NEAR(values.dblRhoMax, w.rhoMax, 1e-6);
-    EXPECT_NEAR(values.dblBailout, w.bailout, 1e-6);
+    const Render::FrameValues values = ComputeFrameValues(w.e);
+    EXPECT_NEAR(values.thetaMax, w.thetaMax, 1e-6);
+    EXPECT_NEAR(values.rhoMin, w.rhoMin, 1e-6);
+    EXPECT_NEAR(values.rhoMax, w.rhoMax, 1e-6);
+    EXPECT_NEAR(values.bailout, w.bailout, 1e-6);
 }
 
 TEST_P(FrameValuesWorked, BailoutIsTwiceTheOuterRadius)
 {
-    const Film::FrameValues values = ComputeFrameValues(GetParam().e);
-    EXPECT_NEAR(values.dblBailout, 2 * values.dblRhoMax, 1e-12);
+    const Render::FrameValues values = ComputeFrameValues(GetParam().e);
+    EXPECT_NEAR(values.bailout, 2 * values.rhoMax, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,9 +56,9 @@ TEST(FrameValues, SpanIsTheFullTurnUpToExponentTwo)
 {
     for (double e : {1.0001, 1.01, 1.5, 1.999, 2.0}) {
         SCOPED_TRACE(e);
-        EXPECT_EQ(ComputeFrameValues(e).dblThetaMax, 2 * 3.14159265358979);
+        EXPECT_EQ(ComputeFrameValues(e).thetaMax, 2 * 3.14159265358979);
     }
-    EXPECT_LT(ComputeFrameValues(2.001).dblThetaMax, TwoPi);
+    EXPECT_LT(ComputeFrameValues(2.001).thetaMax, TwoPi);
 }
 
 struct Degenerate
@@ -76,17 +76,17 @@ class FrameValuesNearOne : public testing::TestWithParam<Degenerate>
 // range; such a value stays 0 and the frame degenerates.
 TEST_P(FrameValuesNearOne, ValueOutOfRangeStaysZero)
 {
-    const Film::FrameValues values = ComputeFrameValues(GetParam().e);
-    EXPECT_EQ(values.dblThetaMax, TwoPi);
-    EXPECT_GT(values.dblRhoMin, 0);
-    EXPECT_TRUE(std::isfinite(values.dblRhoMin));
+    const Render::FrameValues values = ComputeFrameValues(GetParam().e);
+    EXPECT_EQ(values.thetaMax, TwoPi);
+    EXPECT_GT(values.rhoMin, 0);
+    EXPECT_TRUE(std::isfinite(values.rhoMin));
     if (GetParam().outerRadiusFinite) {
-        EXPECT_GT(values.dblRhoMax, 1e307);
-        EXPECT_TRUE(std::isfinite(values.dblRhoMax));
+        EXPECT_GT(values.rhoMax, 1e307);
+        EXPECT_TRUE(std::isfinite(values.rhoMax));
     } else {
-        EXPECT_EQ(values.dblRhoMax, 0);
+        EXPECT_EQ(values.rhoMax, 0);
     }
-    EXPECT_EQ(values.dblBailout, 0);
+    EXPECT_EQ(values.bailout, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,11 +100,11 @@ TEST(FrameValues, HugeExponentsStayFinite)
 {
     for (double e : {1024.0, 5000.0}) {
         SCOPED_TRACE(e);
-        const Film::FrameValues values = ComputeFrameValues(e);
-        EXPECT_NEAR(values.dblRhoMax, 1, 1e-3);
-        EXPECT_NEAR(values.dblBailout, 2, 3e-3);
-        EXPECT_GT(values.dblRhoMin, 0);
-        EXPECT_LT(values.dblRhoMin, values.dblRhoMax);
+        const Render::FrameValues values = ComputeFrameValues(e);
+        EXPECT_NEAR(values.rhoMax, 1, 1e-3);
+        EXPECT_NEAR(values.bailout, 2, 3e-3);
+        EXPECT_GT(values.rhoMin, 0);
+        EXPECT_LT(values.rhoMin, values.rhoMax);
     }
 }
 

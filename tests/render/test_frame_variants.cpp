@@ -1,6 +1,7 @@
 #include "ContinuousEscape.h"
 #include "LinearLight.h"
 #include "PathNames.h"
+#include "WholeFrame.h"
 #include "render/EscapeColor.h"
 #include "render/FrameRenderer.h"
 #include "render/FrameValues.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-using Film::FrameRequest;
-using Film::MathPath;
+using Render::FrameRequest;
+using Render::MathPath;
 
 FrameRequest Request(double e, int pixels, int supersample, bool smooth, MathPath path)
 {
@@ -39,17 +40,17 @@ TEST_P(SupersampledPixel, IsTheMeanOfItsFourSamples)
     const int pixels = 9;
     const double e = 2.5;
     const std::vector<std::int32_t> frame =
-        Film::RenderFrameColors(Request(e, pixels, 2, false, MathPath::Reference));
-    const Film::FrameValues v = Film::ComputeFrameValues(e);
-    const int first = Film::IterateReference(e, v.dblBailout, v.dblRhoMax, 0);
-    Film::LinearLightMean mean;
+        Render::RenderFrameColors(Request(e, pixels, 2, false, MathPath::Reference));
+    const Render::FrameValues v = Render::ComputeFrameValues(e);
+    const int first = Render::IterateReference(e, v.bailout, v.rhoMax, 0);
+    Render::LinearLightMean mean;
     for (const double dx : {-0.25, 0.25}) {
         for (const double dy : {0.25, -0.25}) {
             const double y = pixels - 1 - row + dy;
-            const double rho = ((v.dblRhoMax - v.dblRhoMin) * y) / (pixels - 1) + v.dblRhoMin;
-            const double theta = ((x + dx) * v.dblThetaMax) / (pixels - 1);
-            const int count = Film::IterateReference(e, v.dblBailout, rho, theta);
-            mean.add(Film::EscapeColor(e, count, first, 0));
+            const double rho = ((v.rhoMax - v.rhoMin) * y) / (pixels - 1) + v.rhoMin;
+            const double theta = ((x + dx) * v.thetaMax) / (pixels - 1);
+            const int count = Render::IterateReference(e, v.bailout, rho, theta);
+            mean.add(Render::EscapeColor(e, count, first, 0));
         }
     }
     EXPECT_EQ(frame[x * pixels + row], mean.mean());
@@ -66,11 +67,11 @@ TEST(LinearLight, EveryLevelRoundTrips)
     for (int level = 0; level < 256; ++level) {
         const double s = level / 255.0;
         const double curve = s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        EXPECT_NEAR(Film::DecodeSrgb(level), curve, 1e-12) << level;
-        EXPECT_EQ(Film::EncodeSrgb(Film::DecodeSrgb(level)), level);
+        EXPECT_NEAR(Render::DecodeSrgb(level), curve, 1e-12) << level;
+        EXPECT_EQ(Render::EncodeSrgb(Render::DecodeSrgb(level)), level);
     }
     // Half black, half white is a quarter of the way up... in light.
-    EXPECT_EQ(Film::EncodeSrgb(0.5),
+    EXPECT_EQ(Render::EncodeSrgb(0.5),
               int(std::floor((1.055 * std::pow(0.5, 1 / 2.4) - 0.055) * 255 + 0.5)));
 }
 
@@ -80,13 +81,13 @@ TEST(LinearLight, EveryLevelRoundTrips)
 TEST(ContinuousEscape, RunsAcrossOneStep)
 {
     for (const double e : {1.5, 2.0, 3.7}) {
-        const double bailout = Film::ComputeFrameValues(e).dblBailout;
-        const Film::ContinuousEscape continuous(e, bailout, Film::LogsLibrary);
+        const double bailout = Render::ComputeFrameValues(e).bailout;
+        const Render::ContinuousEscape continuous(e, bailout, Render::LogsLibrary);
         double moduli[] = {bailout, std::pow(bailout, std::sqrt(e)), std::pow(bailout, e), 1e300};
         continuous.overshoots(moduli, 4);
         const double expected[] = {6, 5.5, 5, 5};
         for (int k = 0; k < 4; ++k) {
-            EXPECT_NEAR(Film::ContinuousEscape::Value(5, moduli[k]), expected[k], 1e-12) << k;
+            EXPECT_NEAR(Render::ContinuousEscape::Value(5, moduli[k]), expected[k], 1e-12) << k;
         }
     }
 }
@@ -96,7 +97,7 @@ class VariantFrame : public testing::TestWithParam<std::tuple<MathPath, double>>
 protected:
     void SetUp() override
     {
-        if (!Film::IsAvailable(std::get<0>(GetParam()))) {
+        if (!Render::IsAvailable(std::get<0>(GetParam()))) {
             GTEST_SKIP() << "processor lacks this path";
         }
     }
@@ -108,8 +109,8 @@ protected:
 TEST_P(VariantFrame, SmoothKeepsTheBlackPixels)
 {
     const auto [path, e] = GetParam();
-    const auto plain = Film::RenderFrameColors(Request(e, 200, 1, false, path));
-    const auto smooth = Film::RenderFrameColors(Request(e, 200, 1, true, path));
+    const auto plain = Render::RenderFrameColors(Request(e, 200, 1, false, path));
+    const auto smooth = Render::RenderFrameColors(Request(e, 200, 1, true, path));
     ASSERT_EQ(smooth.size(), plain.size());
     for (std::size_t k = 0; k < plain.size(); ++k) {
         ASSERT_EQ(smooth[k] == 0, plain[k] == 0) << k;
@@ -129,11 +130,11 @@ TEST_P(VariantFrame, IsTheSameOnEveryWidthAndThreadCount)
     }
     FrameRequest request = Request(e, 61, 3, true, MathPath::FastScalar);
     request.threads = 1;
-    const auto expected = Film::RenderFrameColors(request);
+    const auto expected = Render::RenderFrameColors(request);
     request.path = path;
     for (const int threads : {2, 5}) {
         request.threads = threads;
-        EXPECT_EQ(Film::RenderFrameColors(request), expected) << threads;
+        EXPECT_EQ(Render::RenderFrameColors(request), expected) << threads;
     }
 }
 

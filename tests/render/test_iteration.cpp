@@ -11,7 +11,7 @@
 
 namespace {
 
-using Film::MathPath;
+using Render::MathPath;
 
 struct PixelCase
 {
@@ -48,7 +48,7 @@ const MathPath Paths[] = {MathPath::Reference, MathPath::FastScalar, MathPath::F
 std::vector<int> IterateColumn(MathPath path, double e, double bailout,
                                const std::vector<double>& rho)
 {
-    const Film::PathFunctions functions = Film::FunctionsFor(path);
+    const Render::PathFunctions functions = Render::FunctionsFor(path);
     double theta = 0;
     double sine = 0;
     double cosine = 0;
@@ -60,7 +60,7 @@ std::vector<int> IterateColumn(MathPath path, double e, double bailout,
         int finished = 0;
     } progress;
 
-    Film::ColumnJob job;
+    Render::ColumnJob job;
     job.e = e;
     job.bailout = bailout;
     job.pixels = int(rho.size());
@@ -89,7 +89,7 @@ class ColumnIteration : public testing::TestWithParam<std::tuple<MathPath, Pixel
 protected:
     void SetUp() override
     {
-        if (!Film::IsAvailable(std::get<0>(GetParam()))) {
+        if (!Render::IsAvailable(std::get<0>(GetParam()))) {
             GTEST_SKIP() << "processor lacks this vector width";
         }
     }
@@ -115,7 +115,7 @@ class LongColumn : public testing::TestWithParam<MathPath>
 protected:
     void SetUp() override
     {
-        if (!Film::IsAvailable(GetParam())) {
+        if (!Render::IsAvailable(GetParam())) {
             GTEST_SKIP() << "processor lacks this vector width";
         }
     }
@@ -148,7 +148,7 @@ TEST(IterateReference, MatchesTheReferenceColumnRoutine)
     const std::vector<double> rho = {3.9, 2.0, 1.2, 0.7, 0.25};
     const std::vector<int> counts = IterateColumn(MathPath::Reference, 1.5, 8, rho);
     for (std::size_t row = 0; row < rho.size(); ++row) {
-        EXPECT_EQ(Film::IterateReference(1.5, 8, rho[row], 0), counts[row]) << "row " << row;
+        EXPECT_EQ(Render::IterateReference(1.5, 8, rho[row], 0), counts[row]) << "row " << row;
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Film::GetColor;
+using Render::GetColor;
 
 constexpr std::int32_t White = 16777215;
 
@@ -99,7 +99,7 @@ TEST_P(EveryPalette, HueMinusOneGivesTheColorsOfHueTwo)
 std::vector<PaletteHue> PalettesAndHues()
 {
     std::vector<PaletteHue> cases;
-    for (int palette = 0; palette < Film::PaletteCount; ++palette) {
+    for (int palette = 0; palette < Render::PaletteCount; ++palette) {
         for (double hue : {0.0, 0.5, 1.0, 1.5, 2.0, 2.7, 4.75}) {
             cases.push_back({palette, hue});
         }
@@ -111,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Table, EveryPalette, testing::ValuesIn(PalettesAndHues(
 
 TEST(GetColor, ColoursByTheSquareRootOfTheWhiteness)
 {
-    EXPECT_EQ(GetColor(2.5, 0.25, 0), Film::PackColor(191, 191, 127));
-    EXPECT_EQ(GetColor(2, 0.36, 2), Film::PackColor(255, 153, 153));
+    EXPECT_EQ(GetColor(2.5, 0.25, 0), Render::PackColor(191, 191, 127));
+    EXPECT_EQ(GetColor(2, 0.36, 2), Render::PackColor(255, 153, 153));
 }
 
 } // namespace

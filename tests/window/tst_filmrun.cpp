@@ -1,3 +1,4 @@
+#include "WholeFrame.h"
 #include "platform/Pictures.h"
 #include "render/FrameRenderer.h"
 #include "support/ScriptedDesktop.h"
@@ -13,11 +14,11 @@ namespace {
 
 QImage ExpectedFrame(double e, int pixels, int palette)
 {
-    Film::FrameRequest request;
+    Render::FrameRequest request;
     request.e = e;
     request.pixels = pixels;
     request.paletteIndex = palette;
-    const std::vector<std::int32_t> colors = Film::RenderFrameColors(request);
+    const std::vector<std::int32_t> colors = Render::RenderFrameColors(request);
     QImage image(pixels, pixels, QImage::Format_RGB32);
     for (int x = 0; x < pixels; ++x)
         for (int row = 0; row < pixels; ++row) {

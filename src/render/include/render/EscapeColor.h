@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 
 // Colour of a pixel from its escape count (65: not escaped, black) and the
 // frame's reference count, the count of its first pixel.
@@ -14,4 +14,4 @@ std::int32_t EscapeColor(double e, int count, int firstCount, int paletteIndex);
 std::int32_t SmoothEscapeColor(double e, int count, double continuous, int firstCount,
                                int paletteIndex);
 
-} // namespace Film
+} // namespace Render

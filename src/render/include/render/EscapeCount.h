@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Film {
+namespace Render {
 
 // A pixel escapes after 0 to MaxEscapeCount steps; one still bounded after
 // the step that follows counts NotEscaped and is painted black.
@@ -9,4 +9,4 @@ inline constexpr int NotEscaped = MaxEscapeCount + 1;
 // Every count a pixel can have, 0 to NotEscaped.
 inline constexpr int CountValues = NotEscaped + 1;
 
-} // namespace Film
+} // namespace Render

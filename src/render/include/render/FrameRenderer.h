@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-namespace Film {
+namespace Render {
 
 // Which implementation iterates the pixels. Fast picks the widest vector
 // unit the processor has (the reference when it lacks FMA, or on a processor
@@ -23,6 +23,27 @@ enum class MathPath
 
 bool IsAvailable(MathPath path);
 
+// A number of workers that frames rendered at the same time share: a film
+// that starts the next frame while one ends keeps to it.
+class WorkerBudget
+{
+public:
+    explicit WorkerBudget(int workers);
+    ~WorkerBudget();
+    WorkerBudget(const WorkerBudget&) = delete;
+    WorkerBudget& operator=(const WorkerBudget&) = delete;
+
+    // Blocks until a worker may run.
+    void acquire();
+    void release();
+    // The most workers that ran at once.
+    int peak() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 struct FrameRequest
 {
     double e = 2;
@@ -30,6 +51,9 @@ struct FrameRequest
     int paletteIndex = 0;
     int threads = 0; // 0: one per core
     MathPath path = MathPath::Fast;
+    // Shared with the frames that overlap this one; none: this frame's own
+    // threads only.
+    WorkerBudget* budget = nullptr;
     // n x n samples per pixel (1 to MaxSupersample), averaged in linear light.
     int supersample = 1;
     // Colours from a continuous escape value instead of the whole count.
@@ -45,8 +69,8 @@ int IterateReference(double e, double bailout, double rho, double theta);
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to
 // right. The constructor computes the first pixel's count, which every colour
-// depends on, and column 0 itself, and then starts the workers. Destroying the object
-// stops the workers.
+// depends on, and column 0 itself, and then starts the workers. Destroying the
+// object stops the workers.
 class FrameRender
 {
 public:
@@ -81,10 +105,4 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// The whole frame, column-major (index x * pixels + row, row 0 at the top).
-std::vector<std::int32_t> RenderFrameColors(const FrameRequest& request);
-
-// Escape counts of the whole frame in the same layout, for tests.
-std::vector<std::uint8_t> RenderFrameCounts(const FrameRequest& request);
-
-} // namespace Film
+} // namespace Render

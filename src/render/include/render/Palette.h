@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace Film {
+namespace Render {
 
 // Number of entries of the palette list; an index outside 0..PaletteCount-1
 // gives black.
@@ -19,4 +19,4 @@ inline constexpr std::int32_t PackColor(int red, int green, int blue)
 // root. Each channel is rounded down and held to 0..255.
 std::int32_t GetColor(double hue, double whiteness, int paletteIndex);
 
-} // namespace Film
+} // namespace Render

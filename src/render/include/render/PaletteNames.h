@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace Film {
+namespace Render {
 
 // The palette list in its stored order; an entry's index selects its colours
 // and its text names the film's folder.
@@ -12,4 +12,4 @@ inline constexpr std::array<const char*, PaletteCount> PaletteNames = {
     "Rainbow", "Grey", "Red", "Green", "Blue", "Cyan", "Magenta", "Yellow",
 };
 
-} // namespace Film
+} // namespace Render

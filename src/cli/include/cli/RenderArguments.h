@@ -1,0 +1,27 @@
+#pragma once
+
+#include "film/FilmParameters.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace Cli {
+
+struct RenderOptions : Film::FilmParameters
+{
+    QString parent = ".";
+    // The frames to render, a part of 0..steps.
+    std::int32_t firstFrame = 0;
+    std::int32_t lastFrame = 0;
+    int threads = 0; // 0: one per core
+    // Frames already on disk whole are kept, not rendered again.
+    bool resume = false;
+};
+
+// Reads the arguments after "render". The four numbers get the window's
+// parameter check and its messages; a missing number reads like an empty
+// box. Throws Terminal::UsageError.
+RenderOptions ParseRenderArguments(const QStringList& arguments);
+
+} // namespace Cli

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "terminal/Console.h"
+
+#include <QString>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace Cli {
+
+// What a film render reports while it runs, besides its problems.
+class RenderObserver : public Terminal::Console
+{
+public:
+    // kept: frames of the range already on disk, left as they are.
+    virtual void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept) = 0;
+    // position counts the frames of this render from 1.
+    virtual void frameStarted(std::int64_t position, double e) = 0;
+    virtual void columnsFinished(int columns, int pixels) = 0;
+    // Frames are saved while the next one renders: the saved one is named.
+    virtual void frameSaved(std::int64_t position, double e, const QString& path,
+                            double seconds) = 0;
+    virtual void filmEnded() = 0;
+};
+
+// Where a render stands, for the progress texts.
+struct ProgressState
+{
+    std::int64_t position = 1; // the frame being rendered, from 1
+    std::int64_t frameCount = 1;
+    int columns = 0; // finished columns of that frame
+    int pixels = 1;
+    double e = 0;
+    double elapsedSeconds = 0;
+};
+
+// The part of the whole render that is done, 0 to 1.
+double DoneFraction(const ProgressState& state);
+
+// Time left, extrapolated from the time so far; none before anything is done.
+std::optional<double> SecondsLeft(const ProgressState& state);
+
+// "0:07", "12:34", "1:02:03".
+QString FormatDuration(double seconds);
+
+// "frame 3 of 5 (e=2.500) [#####-----]  47%  elapsed 0:12  left 0:30"; the
+// percentage is that of the current frame.
+QString ProgressBarText(const ProgressState& state, int barWidth);
+
+// A bar redrawn in place, for a terminal.
+std::unique_ptr<RenderObserver> MakeBarProgress();
+// One line per frame, for logs and batch systems.
+std::unique_ptr<RenderObserver> MakeLineProgress();
+// Problems only.
+std::unique_ptr<RenderObserver> MakeQuietProgress();
+
+} // namespace Cli

@@ -1,0 +1,196 @@
+#include "export/FilmExport.h"
+
+#include "export/PlayOrder.h"
+#include "export/VideoWriter.h"
+#include "film/FilmFolder.h"
+#include "platform/Numbers.h"
+#include "platform/Pictures.h"
+#include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
+#include "terminal/ExitCodes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Export {
+
+using namespace Film;
+using namespace Terminal;
+
+namespace {
+
+QString FrameName(const FilmFrame& frame)
+{
+    return QString("Frame %1 (e=%2)")
+        .arg(frame.k)
+        .arg(Platform::Format(frame.e, u"0.000", Platform::DecimalSeparator()));
+}
+
+// The folder by its real name: "." or "film/.." name no film, the folder
+// they stand for may.
+std::optional<FilmParameters> FilmOfFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (auto film =
+            ParseFilmFolderName(QFileInfo(QDir::cleanPath(info.absoluteFilePath())).fileName()))
+        return film;
+    return ParseFilmFolderName(QFileInfo(info.canonicalFilePath()).fileName());
+}
+
+void ReportMissing(const FilmFrames& frames, Console& console)
+{
+    for (const FilmFrame& frame : frames.missing)
+        console.problem(QString("%1 is missing (%2); it is left out.")
+                            .arg(FrameName(frame), QFileInfo(frame.path).fileName()));
+    const std::int64_t unnamed = frames.missingCount - std::int64_t(frames.missing.size());
+    if (unnamed > 0)
+        console.problem(QString("%1 more frames are missing; they are left out.").arg(unnamed));
+}
+
+// The frames that can go into the video, the others reported: only a whole
+// bitmap of the film's size.
+std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParameters& film,
+                                    Console& console)
+{
+    ReportMissing(frames, console);
+    std::vector<FilmFrame> usable;
+    for (const FilmFrame& frame : frames.present) {
+        const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(frame.path);
+        if (shape && shape->size == QSize(film.pixels, film.pixels)) {
+            usable.push_back(frame);
+        } else {
+            console.problem(QString("%1 is not a whole %2 x %2 bitmap (%3); it is left out.")
+                                .arg(FrameName(frame))
+                                .arg(film.pixels)
+                                .arg(QFileInfo(frame.path).fileName()));
+        }
+    }
+    return usable;
+}
+
+// Encodes the frames in order into the staged video; a frame that cannot be
+// read after all is left out. Returns how many pictures went in.
+qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames,
+                       const std::vector<int>& order, Console& console,
+                       const std::atomic<int>& stop)
+{
+    qsizetype encoded = 0;
+    int loaded = -1;
+    std::vector<bool> unreadable(frames.size(), false);
+    QImage picture;
+    for (const int index : order) {
+        if (stop.load() != 0)
+            return encoded;
+        if (unreadable[index])
+            continue;
+        // The held end frames are read once.
+        if (index != loaded) {
+            try {
+                picture = Platform::LoadPicture(frames[index].path);
+                loaded = index;
+            } catch (const Platform::RuntimeError&) {
+                unreadable[index] = true;
+                console.problem(
+                    QString("%1 cannot be read (%2); it is left out.")
+                        .arg(FrameName(frames[index]), QFileInfo(frames[index].path).fileName()));
+                continue;
+            }
+        }
+        writer.addFrame(picture);
+        ++encoded;
+    }
+    return encoded;
+}
+
+int Stopped(Console& console, const std::atomic<int>& stop)
+{
+    console.problem("Stopped; no video was written.");
+    return ExitForSignal(stop.load());
+}
+
+// Encodes the frames into a staged video that takes its final name only when
+// it is whole.
+int WriteVideo(const ExportOptions& options, const FilmParameters& film,
+               const std::vector<FilmFrame>& frames, Console& console, const std::atomic<int>& stop)
+{
+    const std::vector<int> order = PlayOrder(int(frames.size()), options.pingpong, options.hold);
+    console.note(QString("Encoding %1 frames (%2 of the film's %3) into \"%4\".")
+                     .arg(order.size())
+                     .arg(frames.size())
+                     .arg(qint64(film.steps) + 1)
+                     .arg(options.out));
+    QSize videoSize;
+    qsizetype encoded = 0;
+    try {
+        // A killed export of an earlier day may have left its staging here.
+        Platform::ClearAbandonedStaging(QFileInfo(options.out).absolutePath());
+        Platform::StagedFile staged(options.out);
+        VideoWriter writer(options.kind, staged.path(), QSize(film.pixels, film.pixels),
+                           options.framesPerSecond);
+        videoSize = writer.videoSize();
+        encoded = EncodeFrames(writer, frames, order, console, stop);
+        if (stop.load() != 0)
+            return Stopped(console, stop);
+        if (encoded == 0) {
+            console.problem(
+                QString("No frame of the film could be read in \"%1\".").arg(options.folder));
+            return ExitFailure;
+        }
+        writer.finish();
+        staged.commit();
+    } catch (const VideoError& error) {
+        console.problem(error.message());
+        return ExitFailure;
+    } catch (const Platform::RuntimeError&) {
+        console.problem(QString("Cannot write \"%1\".").arg(options.out));
+        return ExitFailure;
+    }
+    console.note(QString("Wrote \"%1\": %2, %3 x %4, %5 frames at %6 per second (%7 s).")
+                     .arg(options.out, VideoKindName(options.kind),
+                          QString::number(videoSize.width()), QString::number(videoSize.height()),
+                          QString::number(encoded), QString::number(options.framesPerSecond),
+                          QString::number(double(encoded) / options.framesPerSecond, 'f', 2)));
+    return ExitSuccess;
+}
+
+} // namespace
+
+int ExportFilm(const ExportOptions& options, Console& console, const std::atomic<int>& stop)
+{
+    if (!QFileInfo(options.folder).isDir()) {
+        console.problem(QString("The folder \"%1\" does not exist.").arg(options.folder));
+        return ExitFailure;
+    }
+    const std::optional<FilmParameters> film = FilmOfFolder(options.folder);
+    if (!film) {
+        console.problem(QString("\"%1\" is not a film folder: its name must read like "
+                                "\"eMin=2 eMax=3 Steps=100 Pixels=512 Rainbow\".")
+                            .arg(options.folder));
+        return ExitUsage;
+    }
+    if (const std::optional<QString> refusal =
+            SizeRefusal(options.kind, QSize(film->pixels, film->pixels))) {
+        console.problem(*refusal);
+        return ExitFailure;
+    }
+    const FilmFrames listed = ListFilmFrames(QDir::cleanPath(options.folder), *film, stop);
+    if (listed.stopped)
+        return Stopped(console, stop);
+    const std::vector<FilmFrame> frames = UsableFrames(listed, *film, console);
+    if (frames.empty()) {
+        console.problem(QString("No frame of the film is in \"%1\".").arg(options.folder));
+        return ExitFailure;
+    }
+    if (const std::optional<QString> warning =
+            SizeWarning(options.kind, QSize(film->pixels, film->pixels)))
+        console.problem(*warning);
+    if (const int playable = FactsOf(options.kind).playableFramesPerSecond;
+        playable > 0 && options.framesPerSecond > playable)
+        console.problem(QString("Browsers play a %1 of more than %2 frames per second at 10 "
+                                "frames per second; a lower --fps plays as asked.")
+                            .arg(QLatin1String(FactsOf(options.kind).codec))
+                            .arg(playable));
+    return WriteVideo(options, *film, frames, console, stop);
+}
+
+} // namespace Export

@@ -1,0 +1,79 @@
+#include "export/FramePixels.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace Export {
+
+QImage PadToSize(const QImage& frame, QSize size)
+{
+    if (frame.size() == size)
+        return frame;
+    const QImage source = frame.convertToFormat(QImage::Format_RGB32);
+    QImage padded(size, QImage::Format_RGB32);
+    for (int row = 0; row < size.height(); ++row) {
+        const auto* from =
+            reinterpret_cast<const QRgb*>(source.constScanLine(std::min(row, source.height() - 1)));
+        auto* to = reinterpret_cast<QRgb*>(padded.scanLine(row));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = from[std::min(x, source.width() - 1)];
+    }
+    return padded;
+}
+
+namespace {
+
+// Each colour its own entry; false when there are more than 256.
+bool MapExactly(const QImage& source, std::uint8_t* indices, int stride, std::uint32_t* palette)
+{
+    std::unordered_map<QRgb, std::uint8_t> known;
+    for (int row = 0; row < source.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        std::uint8_t* target = indices + std::ptrdiff_t(row) * stride;
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb color = line[x] | 0xFF000000u;
+            auto found = known.find(color);
+            if (found == known.end()) {
+                if (known.size() == 256)
+                    return false;
+                found = known.emplace(color, std::uint8_t(known.size())).first;
+                palette[found->second] = color;
+            }
+            target[x] = found->second;
+        }
+    }
+    return true;
+}
+
+// Three bits of red and green, two of blue.
+void MapToFixedPalette(const QImage& source, std::uint8_t* indices, int stride,
+                       std::uint32_t* palette)
+{
+    for (int index = 0; index < 256; ++index)
+        palette[index] =
+            qRgb((index >> 5) * 255 / 7, ((index >> 2) & 7) * 255 / 7, (index & 3) * 255 / 3);
+    for (int row = 0; row < source.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        std::uint8_t* target = indices + std::ptrdiff_t(row) * stride;
+        for (int x = 0; x < source.width(); ++x)
+            target[x] = std::uint8_t((qRed(line[x]) >> 5) << 5 | (qGreen(line[x]) >> 5) << 2 |
+                                     qBlue(line[x]) >> 6);
+    }
+}
+
+} // namespace
+
+bool FillPalettePicture(const QImage& frame, std::uint8_t* indices, int stride,
+                        std::uint32_t* palette)
+{
+    const QImage source = frame.convertToFormat(QImage::Format_RGB32);
+    // Unused entries stay opaque: an encoder takes a see-through entry for
+    // the transparent colour.
+    std::fill(palette, palette + 256, 0xFF000000u);
+    if (MapExactly(source, indices, stride, palette))
+        return true;
+    MapToFixedPalette(source, indices, stride, palette);
+    return false;
+}
+
+} // namespace Export

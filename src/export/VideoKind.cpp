@@ -1,0 +1,78 @@
+#include "export/VideoKind.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <array>
+
+namespace Export {
+
+namespace {
+
+using Option = std::pair<const char*, const char*>;
+
+constexpr std::array<Option, 2> H264Options = {{{"preset", "medium"}, {"crf", "18"}}};
+// Constant quality; "good" with speed 4 is a fair trade for films.
+constexpr std::array<Option, 5> Vp9Options = {
+    {{"crf", "30"}, {"b", "0"}, {"deadline", "good"}, {"cpu-used", "4"}, {"row-mt", "1"}}};
+// The index at the front lets a browser start playing before the end.
+constexpr std::array<Option, 1> Mp4MuxerOptions = {{{"movflags", "+faststart"}}};
+
+// The largest level of H.264 allows this many 16 x 16 blocks a picture.
+constexpr qint64 H264Macroblocks = 139264;
+// Browsers play a GIF faster than this at 10 frames per second.
+constexpr int GifFramesPerSecond = 50;
+
+constexpr std::array<VideoKindFacts, 3> Kinds = {{
+    {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
+     Mp4MuxerOptions, H264Macroblocks, 0},
+    {VideoKind::WebM,
+     "webm",
+     "WebM (VP9)",
+     "VP9",
+     "webm",
+     "libvpx-vp9",
+     true,
+     Vp9Options,
+     {},
+     0,
+     0},
+    {VideoKind::Gif, "gif", "GIF", "GIF", "gif", "gif", false, {}, {}, 0, GifFramesPerSecond},
+}};
+
+} // namespace
+
+std::span<const VideoKindFacts> VideoKinds()
+{
+    return Kinds;
+}
+
+const VideoKindFacts& FactsOf(VideoKind kind)
+{
+    return Kinds[std::size_t(kind)];
+}
+
+std::optional<VideoKind> VideoKindForPath(const QString& path)
+{
+    const QString ending = QFileInfo(path).suffix().toLower();
+    for (const VideoKindFacts& facts : Kinds) {
+        if (ending == QLatin1String(facts.ending))
+            return facts.kind;
+    }
+    return std::nullopt;
+}
+
+QString VideoKindName(VideoKind kind)
+{
+    return QString::fromLatin1(FactsOf(kind).name);
+}
+
+QString VideoEndingList()
+{
+    QStringList endings;
+    for (const VideoKindFacts& facts : Kinds)
+        endings << "." + QLatin1String(facts.ending);
+    const QString last = endings.takeLast();
+    return endings.join(", ") + " or " + last;
+}
+
+} // namespace Export

@@ -1,0 +1,303 @@
+#include "export/VideoWriter.h"
+
+#include "export/FramePixels.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+#include <QFileInfo>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace Export {
+
+using namespace Terminal;
+
+namespace {
+
+AVPixelFormat PixelFormatOf(const VideoKindFacts& facts)
+{
+    return facts.fourTwoZero ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_PAL8;
+}
+
+AVDictionary* Dictionary(std::span<const std::pair<const char*, const char*>> options)
+{
+    AVDictionary* dictionary = nullptr;
+    for (const auto& [key, value] : options)
+        av_dict_set(&dictionary, key, value, 0);
+    return dictionary;
+}
+
+QString ErrorText(int error)
+{
+    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
+    av_strerror(error, text.data(), text.size());
+    return QString::fromLocal8Bit(text.data());
+}
+
+void Check(int result, const QString& what)
+{
+    if (result < 0)
+        throw VideoError(QString("%1: %2").arg(what, ErrorText(result)));
+}
+
+struct FormatDeleter
+{
+    void operator()(AVFormatContext* format) const
+    {
+        if (format->pb != nullptr && !(format->oformat->flags & AVFMT_NOFILE))
+            avio_closep(&format->pb);
+        avformat_free_context(format);
+    }
+};
+struct CodecDeleter
+{
+    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
+};
+struct FrameDeleter
+{
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+struct PacketDeleter
+{
+    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+struct ScaleDeleter
+{
+    void operator()(SwsContext* scale) const { sws_freeContext(scale); }
+};
+
+} // namespace
+
+QSize VideoSizeFor(VideoKind kind, QSize frameSize)
+{
+    if (!FactsOf(kind).fourTwoZero)
+        return frameSize;
+    return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
+}
+
+std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize)
+{
+    const QSize videoSize = VideoSizeFor(kind, frameSize);
+    if (av_image_check_size(unsigned(videoSize.width()), unsigned(videoSize.height()), 0,
+                            nullptr) >= 0)
+        return std::nullopt;
+    int largest = videoSize.width();
+    while (largest > 2 && av_image_check_size(unsigned(largest), unsigned(largest), 0, nullptr) < 0)
+        largest -= 2;
+    return QString("FFmpeg's encoders take pictures of at most %1 x %1 pixels; this film's %2 x "
+                   "%3 frames cannot go into a video.")
+        .arg(largest)
+        .arg(frameSize.width())
+        .arg(frameSize.height());
+}
+
+std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize)
+{
+    const qint64 limit = FactsOf(kind).playableMacroblocks;
+    const QSize videoSize = VideoSizeFor(kind, frameSize);
+    const qint64 macroblocks =
+        qint64((videoSize.width() + 15) / 16) * ((videoSize.height() + 15) / 16);
+    if (limit == 0 || macroblocks <= limit)
+        return std::nullopt;
+    const int side = int(std::sqrt(double(limit))) * 16;
+    const QString codec = QString::fromLatin1(FactsOf(kind).codec);
+    return QString("A %1 x %2 %3 video is above the largest %3 level (%4 blocks of 16 x 16 "
+                   "pixels, about %5 x %5); many players will not play it.")
+        .arg(videoSize.width())
+        .arg(videoSize.height())
+        .arg(codec)
+        .arg(limit)
+        .arg(side);
+}
+
+struct VideoWriter::State
+{
+    VideoKind kind = VideoKind::Mp4;
+    QSize frameSize;
+    QSize videoSize;
+    std::unique_ptr<AVFormatContext, FormatDeleter> format;
+    std::unique_ptr<AVCodecContext, CodecDeleter> codec;
+    AVStream* stream = nullptr; // owned by format
+    std::unique_ptr<SwsContext, ScaleDeleter> scale;
+    std::unique_ptr<AVFrame, FrameDeleter> picture;
+    std::unique_ptr<AVFrame, FrameDeleter> rgb; // the frame before conversion
+    std::unique_ptr<AVPacket, PacketDeleter> packet;
+    std::int64_t nextPts = 0;
+    bool finished = false;
+
+    void open(const VideoKindFacts& facts, const QString& path, int framesPerSecond);
+    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder, int framesPerSecond);
+    void startFile(const QString& path);
+    void allocateFrames(const VideoKindFacts& facts);
+    void send(const AVFrame* frame);
+};
+
+void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path, int framesPerSecond)
+{
+    const AVCodec* encoder = avcodec_find_encoder_by_name(facts.encoder);
+    if (encoder == nullptr)
+        throw VideoError(QString("This FFmpeg has no %1 encoder (%2), which %1 videos need; "
+                                 "install a libavcodec built with it.")
+                             .arg(VideoKindName(kind), facts.encoder));
+    AVFormatContext* rawFormat = nullptr;
+    Check(avformat_alloc_output_context2(&rawFormat, nullptr, facts.muxer,
+                                         QFile::encodeName(path).constData()),
+          QString("No %1 container").arg(VideoKindName(kind)));
+    format.reset(rawFormat);
+    openEncoder(facts, encoder, framesPerSecond);
+    startFile(path);
+    allocateFrames(facts);
+}
+
+void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
+                                     int framesPerSecond)
+{
+    codec.reset(avcodec_alloc_context3(encoder));
+    if (!codec)
+        throw VideoError("Out of memory for the encoder.");
+    codec->width = videoSize.width();
+    codec->height = videoSize.height();
+    codec->pix_fmt = PixelFormatOf(facts);
+    codec->time_base = AVRational{1, framesPerSecond};
+    codec->framerate = AVRational{framesPerSecond, 1};
+    codec->sample_aspect_ratio = AVRational{1, 1};
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
+        codec->color_range = AVCOL_RANGE_MPEG;
+        codec->colorspace = AVCOL_SPC_BT709;
+        codec->color_primaries = AVCOL_PRI_BT709;
+        codec->color_trc = AVCOL_TRC_BT709;
+    }
+    if (format->oformat->flags & AVFMT_GLOBALHEADER)
+        codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    AVDictionary* options = Dictionary(facts.encoderOptions);
+    const int opened = avcodec_open2(codec.get(), encoder, &options);
+    av_dict_free(&options);
+    Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
+}
+
+void VideoWriter::State::startFile(const QString& path)
+{
+    stream = avformat_new_stream(format.get(), nullptr);
+    if (stream == nullptr)
+        throw VideoError("Out of memory for the video stream.");
+    stream->time_base = codec->time_base;
+    stream->avg_frame_rate = codec->framerate;
+    Check(avcodec_parameters_from_context(stream->codecpar, codec.get()),
+          "Cannot describe the video stream");
+
+    Check(avio_open(&format->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE),
+          QString("Cannot write \"%1\"").arg(path));
+    AVDictionary* muxerOptions = Dictionary(FactsOf(kind).muxerOptions);
+    const int written = avformat_write_header(format.get(), &muxerOptions);
+    av_dict_free(&muxerOptions);
+    Check(written, QString("Cannot start \"%1\"").arg(path));
+}
+
+void VideoWriter::State::allocateFrames(const VideoKindFacts& facts)
+{
+    picture.reset(av_frame_alloc());
+    packet.reset(av_packet_alloc());
+    if (!picture || !packet)
+        throw VideoError("Out of memory for the frames.");
+    picture->format = PixelFormatOf(facts);
+    picture->width = videoSize.width();
+    picture->height = videoSize.height();
+    Check(av_frame_get_buffer(picture.get(), 0), "Out of memory for a frame");
+
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
+        scale.reset(sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_RGB24,
+                                   videoSize.width(), videoSize.height(), PixelFormatOf(facts),
+                                   SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
+        if (!scale)
+            throw VideoError("No colour conversion to 4:2:0.");
+        rgb.reset(av_frame_alloc());
+        if (!rgb)
+            throw VideoError("Out of memory for the frames.");
+        rgb->format = AV_PIX_FMT_RGB24;
+        rgb->width = videoSize.width();
+        rgb->height = videoSize.height();
+        Check(av_frame_get_buffer(rgb.get(), 0), "Out of memory for a frame");
+        // The stream is tagged BT.709; convert with the same matrix.
+        const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+        sws_setColorspaceDetails(scale.get(), bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
+    }
+}
+
+void VideoWriter::State::send(const AVFrame* frame)
+{
+    Check(avcodec_send_frame(codec.get(), frame), "The encoder failed");
+    for (;;) {
+        const int received = avcodec_receive_packet(codec.get(), packet.get());
+        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
+            return;
+        Check(received, "The encoder failed");
+        // Every frame is shown for one frame time.
+        packet->duration = 1;
+        av_packet_rescale_ts(packet.get(), codec->time_base, stream->time_base);
+        packet->stream_index = stream->index;
+        Check(av_interleaved_write_frame(format.get(), packet.get()), "Cannot write the video");
+    }
+}
+
+VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond)
+    : m_state(std::make_unique<State>())
+{
+    // FFmpeg's own notes would break into the progress lines.
+    av_log_set_level(AV_LOG_ERROR);
+    const VideoKindFacts& facts = FactsOf(kind);
+    m_state->kind = kind;
+    m_state->frameSize = frameSize;
+    m_state->videoSize = VideoSizeFor(kind, frameSize);
+    m_state->open(facts, path, framesPerSecond);
+}
+
+VideoWriter::~VideoWriter() = default;
+
+QSize VideoWriter::videoSize() const
+{
+    return m_state->videoSize;
+}
+
+void VideoWriter::addFrame(const QImage& frame)
+{
+    State& state = *m_state;
+    if (frame.size() != state.frameSize)
+        throw VideoError("A frame has the wrong size.");
+    Check(av_frame_make_writable(state.picture.get()), "Out of memory for a frame");
+    const QImage padded = PadToSize(frame.convertToFormat(QImage::Format_RGB32), state.videoSize);
+    if (state.scale) {
+        // swscale may read past the end of a row: it reads from FFmpeg's
+        // padded buffer.
+        const QImage rgb = padded.convertToFormat(QImage::Format_RGB888);
+        AVFrame& source = *state.rgb;
+        for (int row = 0; row < rgb.height(); ++row)
+            std::memcpy(source.data[0] + std::ptrdiff_t(row) * source.linesize[0],
+                        rgb.constScanLine(row), std::size_t(rgb.width()) * 3);
+        sws_scale(state.scale.get(), source.data, source.linesize, 0, rgb.height(),
+                  state.picture->data, state.picture->linesize);
+    } else {
+        FillPalettePicture(padded, state.picture->data[0], state.picture->linesize[0],
+                           reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
+    }
+    state.picture->pts = state.nextPts++;
+    state.send(state.picture.get());
+}
+
+void VideoWriter::finish()
+{
+    State& state = *m_state;
+    if (state.finished)
+        return;
+    state.send(nullptr);
+    Check(av_write_trailer(state.format.get()), "Cannot complete the video");
+    Check(avio_closep(&state.format->pb), "Cannot complete the video");
+    state.finished = true;
+}
+
+} // namespace Export

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <cstdint>
+
+namespace Export {
+
+// The frame with its last row and column repeated up to size (at least the
+// frame's), for encoders that need even sides.
+QImage PadToSize(const QImage& frame, QSize size);
+
+// Writes the frame as 8-bit palette indices (rows of stride bytes) and the
+// 256-entry palette (0xAARRGGBB, all opaque). A frame of this program has a
+// few dozen colours, which a palette of its own keeps exactly; a picture with
+// more than 256 falls back to a fixed 3-3-2 palette. Returns whether the
+// colours were kept exactly.
+bool FillPalettePicture(const QImage& frame, std::uint8_t* indices, int stride,
+                        std::uint32_t* palette);
+
+} // namespace Export

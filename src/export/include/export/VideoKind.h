@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <span>
+#include <utility>
+
+namespace Export {
+
+enum class VideoKind
+{
+    Mp4,  // H.264, yuv420p: plays in every browser and on phones
+    WebM, // VP9
+    Gif,  // an animated GIF that loops for ever
+};
+
+// Everything that differs between the kinds of video, in one table.
+struct VideoKindFacts
+{
+    VideoKind kind;
+    const char* ending; // of the file name, lower case
+    const char* name;   // for messages
+    const char* codec;  // the picture coding's own name
+    const char* muxer;
+    const char* encoder;
+    // 4:2:0 colour, which needs even sides; otherwise a palette of the
+    // frames' own colours.
+    bool fourTwoZero;
+    // The encoder's and the muxer's settings.
+    std::span<const std::pair<const char*, const char*>> encoderOptions;
+    std::span<const std::pair<const char*, const char*>> muxerOptions;
+    // Pictures above this many 16 x 16 blocks are beyond what players take
+    // (0: no such limit).
+    qint64 playableMacroblocks;
+    // Players show more frames per second than this at a lower rate
+    // (0: no such limit).
+    int playableFramesPerSecond;
+};
+
+// Every kind, in the order of the enumeration.
+std::span<const VideoKindFacts> VideoKinds();
+const VideoKindFacts& FactsOf(VideoKind kind);
+
+// The kind of video a file name asks for by its ending, if any.
+std::optional<VideoKind> VideoKindForPath(const QString& path);
+
+// "MP4 (H.264)" and the like, for messages.
+QString VideoKindName(VideoKind kind);
+
+// ".mp4, .webm or .gif", for messages and help.
+QString VideoEndingList();
+
+} // namespace Export

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "export/VideoKind.h"
+#include "terminal/MessageError.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace Export {
+
+// A video that cannot be made; the text tells why.
+class VideoError : public Terminal::MessageError
+{
+public:
+    using MessageError::MessageError;
+};
+
+// The picture size in a video of this kind: H.264 and VP9 in 4:2:0 need even
+// sides, so an odd frame gets its last row and column repeated.
+QSize VideoSizeFor(VideoKind kind, QSize frameSize);
+
+// Why a video of this kind cannot hold frames of this size; none when it can.
+std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
+
+// Why a video of this kind with frames of this size may not play; none when
+// nothing speaks against it.
+std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize);
+
+// Encodes frames into a video file with FFmpeg's libraries. The file at path
+// is incomplete until finish() has returned. Throws VideoError, among others
+// when this FFmpeg lacks the encoder.
+class VideoWriter
+{
+public:
+    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond);
+    ~VideoWriter();
+    VideoWriter(const VideoWriter&) = delete;
+    VideoWriter& operator=(const VideoWriter&) = delete;
+
+    // The size in the video (VideoSizeFor).
+    QSize videoSize() const;
+
+    // Appends one frame of frameSize, shown for one frame time.
+    void addFrame(const QImage& frame);
+
+    // Flushes the encoder and completes the file.
+    void finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+} // namespace Export

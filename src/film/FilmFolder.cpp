@@ -1,0 +1,169 @@
+#include "film/FilmFolder.h"
+
+#include "film/FilmVariant.h"
+#include "film/FrameNaming.h"
+#include "film/ParameterCheck.h"
+
+#include "platform/Numbers.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <string>
+
+namespace Film {
+
+namespace {
+
+// A general number: digits, at most one decimal separator, and the
+// exponent the general format writes for very large or small values.
+std::optional<double> ReadGeneralNumber(QString text)
+{
+    const QChar userSeparator = Platform::DecimalSeparator();
+    if (userSeparator != u'.')
+        text.replace(userSeparator, u'.');
+    text.replace(',', '.');
+    static const QRegularExpression general(R"(^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$)");
+    if (!general.match(text).hasMatch())
+        return std::nullopt;
+    const std::string ascii = text.toStdString();
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return value;
+}
+
+// Missing frames named one by one; past these only their number is told.
+constexpr std::size_t NamedMissingFrames = 20;
+
+// A frame file's name (or path) with another decimal separator.
+QString WithSeparator(const QString& name, qsizetype separatorAt, QChar separator)
+{
+    QString changed = name;
+    changed[separatorAt] = separator;
+    return changed;
+}
+
+// Where the decimal separator stands in a frame file's name or path.
+qsizetype SeparatorAt(const QString& name)
+{
+    return name.lastIndexOf(Platform::DecimalSeparator(), -5);
+}
+
+// The frames whose name is this file's, by the separator the name uses. A
+// name holds the exponent to three decimals, and frames lie at least 0.001
+// apart, so only the nearest frames can bear it.
+void MatchFile(const QString& name, const FilmParameters& film, const QString& folder,
+               std::map<QChar, std::map<std::int64_t, FilmFrame>>& bySeparator)
+{
+    static const QRegularExpression frameName(R"(^PowerReels-([0-9]+)(\D)([0-9]{3})\.bmp$)");
+    const QRegularExpressionMatch match = frameName.match(name);
+    if (!match.hasMatch())
+        return;
+    const qsizetype separatorAt = match.capturedStart(2);
+    const QString pointName = WithSeparator(name, separatorAt, u'.');
+    const double named = (match.captured(1) + "." + match.captured(3)).toDouble();
+    const double nearest = std::round((named - film.eMin) / (film.eMax - film.eMin) * film.steps);
+    if (!std::isfinite(nearest))
+        return;
+    for (std::int64_t k = std::int64_t(std::clamp(nearest, -2.0, film.steps + 2.0)) - 2,
+                      last = k + 4;
+         k <= last; ++k) {
+        if (k < 0 || k > film.steps)
+            continue;
+        const double e = film.frameExponent(k);
+        const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator());
+        const QString own = path.mid(path.lastIndexOf('/') + 1);
+        if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
+            bySeparator[name[separatorAt]][k] = {k, e, folder + "/" + name};
+    }
+}
+
+// The film's frames between present ones: the first few named (as the
+// present ones are), all counted.
+void FindMissing(const QString& folder, const FilmParameters& film, QChar separator,
+                 FilmFrames& frames)
+{
+    std::int64_t next = 0;
+    const auto addGap = [&](std::int64_t end) {
+        frames.missingCount += end - next;
+        for (; next < end && frames.missing.size() < NamedMissingFrames; ++next) {
+            const double e = film.frameExponent(next);
+            const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator());
+            frames.missing.push_back({next, e, WithSeparator(path, SeparatorAt(path), separator)});
+        }
+    };
+    for (const FilmFrame& frame : frames.present) {
+        addGap(frame.k);
+        next = frame.k + 1;
+    }
+    addGap(std::int64_t(film.steps) + 1);
+}
+
+} // namespace
+
+std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
+{
+    static const QRegularExpression pattern(
+        R"(^eMin=(\S+) eMax=(\S+) Steps=([0-9]+) Pixels=([0-9]+) (\S+)((?: \S+)*)$)");
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const std::optional<double> eMin = ReadGeneralNumber(match.captured(1));
+    const std::optional<double> eMax = ReadGeneralNumber(match.captured(2));
+    const int paletteIndex = PaletteIndex(match.captured(5));
+    if (!eMin || !eMax || paletteIndex < 0)
+        return std::nullopt;
+    FilmParameters film{*eMin, *eMax, 0, 0, paletteIndex};
+    // The name is the palette's exactly, as the film run wrote it.
+    if (match.captured(5) != film.paletteName())
+        return std::nullopt;
+
+    // Only a film that the parameter check lets through has frames to find.
+    const auto whole = [](const QString& digits) -> std::optional<std::int32_t> {
+        bool fits = false;
+        const std::int32_t value = digits.toInt(&fits);
+        return fits ? std::optional(value) : std::nullopt;
+    };
+    const ParameterCheck check = CheckFilmNumbers(
+        {eMin, eMax, whole(match.captured(3)), whole(match.captured(4))}, MaxPixels);
+    if (!check.passed)
+        return std::nullopt;
+    FilmParameters checked = CheckedFilm(check, paletteIndex);
+    if (!ReadVariantSuffix(match.captured(6), checked))
+        return std::nullopt;
+    return checked;
+}
+
+FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
+                          const std::atomic<int>& stop)
+{
+    FilmFrames frames;
+    std::map<QChar, std::map<std::int64_t, FilmFrame>> bySeparator;
+    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        if (stop.load() != 0) {
+            frames.stopped = true;
+            return frames;
+        }
+        MatchFile(entries.nextFileInfo().fileName(), film, folder, bySeparator);
+    }
+    // The user's own separator wins a tie.
+    QChar best = Platform::DecimalSeparator();
+    bySeparator.try_emplace(best);
+    for (const auto& [separator, found] : bySeparator) {
+        if (found.size() > bySeparator[best].size())
+            best = separator;
+    }
+    for (const auto& [k, frame] : bySeparator[best])
+        frames.present.push_back(frame);
+    FindMissing(folder, film, best, frames);
+    return frames;
+}
+
+} // namespace Film

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "film/FilmParameters.h"
+
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace Film {
+
+// Reads "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" back, with the variant
+// suffix if there is one (" SS3 Smooth"). The numbers are
+// general numbers with a point or a decimal comma (or the user's decimal
+// separator), as the program wrote them under some number settings. None
+// when the name is not a film's or its numbers could not make a film.
+std::optional<FilmParameters> ParseFilmFolderName(const QString& name);
+
+struct FilmFrame
+{
+    std::int64_t k = 0; // index in the film, 0..steps
+    double e = 0;
+    QString path;
+};
+
+struct FilmFrames
+{
+    std::vector<FilmFrame> present; // in the order of their exponents
+    // The first missing frames, up to a few dozen, and how many there are in
+    // all: a film may name billions of frames that were never made.
+    std::vector<FilmFrame> missing;
+    std::int64_t missingCount = 0;
+    bool stopped = false; // the listing was interrupted
+};
+
+// The frame files of the film in folder, named as the film run names them,
+// found in one read of the folder: time and memory follow the files there,
+// not the film's length. The separator in the file names follows the number
+// settings the film was made under, which need not be the user's now: the
+// separator under which most frames are found is taken. Ends early, with
+// stopped set, once stop is not 0.
+FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
+                          const std::atomic<int>& stop);
+
+} // namespace Film

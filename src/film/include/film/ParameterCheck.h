@@ -1,0 +1,70 @@
+#pragma once
+
+#include "film/FilmParameters.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace Film {
+
+// The four numbers of a film as the user typed them.
+struct ParameterTexts
+{
+    QString eMin;
+    QString eMax;
+    QString steps;
+    QString pixels;
+};
+
+// The smallest picture size a film may have.
+inline constexpr std::int32_t MinPixels = 104;
+
+enum class ParameterField
+{
+    None,
+    EMin,
+    EMax,
+    Steps,
+    Pixels,
+};
+
+// The outcome of checking a film's numbers. The values are those read
+// before the check stopped: a field after the failing one is not read.
+struct ParameterCheck
+{
+    bool passed = false;
+    QString message;                             // empty when passed
+    ParameterField field = ParameterField::None; // the field to correct
+    std::optional<double> eMin;
+    std::optional<double> eMax;
+    std::optional<std::int32_t> steps;
+    std::optional<std::int32_t> pixels;
+};
+
+// A film's four numbers, each none when it cannot be held (too large for a
+// double or a 32-bit integer).
+struct FilmNumbers
+{
+    std::optional<double> eMin;
+    std::optional<double> eMax;
+    std::optional<std::int32_t> steps;
+    std::optional<std::int32_t> pixels;
+};
+
+// Reads the texts as the window reads its boxes (Val, then CLng for the
+// whole numbers).
+FilmNumbers ReadFilmNumbers(const ParameterTexts& texts);
+
+// Checks the numbers in order; the first failing rule gives its message. A
+// number that could not be held gives "Redo From Start." with no field, but
+// only once the rules before it have passed.
+ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels);
+
+// Both in one, as the window's parameter check does.
+ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels);
+
+// The film a passed check describes, with its palette.
+FilmParameters CheckedFilm(const ParameterCheck& check, int paletteIndex);
+
+} // namespace Film

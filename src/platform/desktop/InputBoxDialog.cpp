@@ -1,0 +1,38 @@
+#include "InputBoxDialog.h"
+
+#include "WhenFramed.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace Platform {
+
+InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
+                               const QString& defaultText, QWidget* parent)
+    : QDialog(parent), m_edit(new QLineEdit(defaultText, this))
+{
+    setWindowTitle(title);
+    setObjectName("InputBox");
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QString(prompt).replace("\r\n", "\n"), this);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    layout->addWidget(m_edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    m_edit->selectAll();
+    m_edit->setFocus();
+}
+
+void InputBoxDialog::placeFrameAt(const QPoint& corner)
+{
+    // Before a window manager has framed the dialog a move places its client
+    // area; once the frame is known, a move places the frame.
+    move(corner);
+    PlaceWhenFramed(*this, [this, corner] { move(corner); });
+}
+
+} // namespace Platform

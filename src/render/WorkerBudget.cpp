@@ -1,0 +1,49 @@
+#include "render/FrameRenderer.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+
+namespace Render {
+
+struct WorkerBudget::State
+{
+    std::mutex mutex;
+    std::condition_variable freed;
+    int free = 0;
+    int running = 0;
+    int peak = 0;
+};
+
+WorkerBudget::WorkerBudget(int workers) : m_state(std::make_unique<State>())
+{
+    m_state->free = std::max(workers, 1);
+}
+
+WorkerBudget::~WorkerBudget() = default;
+
+void WorkerBudget::acquire()
+{
+    std::unique_lock lock(m_state->mutex);
+    m_state->freed.wait(lock, [this] { return m_state->free > 0; });
+    --m_state->free;
+    m_state->peak = std::max(m_state->peak, ++m_state->running);
+}
+
+void WorkerBudget::release()
+{
+    {
+        const std::lock_guard lock(m_state->mutex);
+        ++m_state->free;
+        --m_state->running;
+    }
+    m_state->freed.notify_one();
+}
+
+int WorkerBudget::peak() const
+{
+    const std::lock_guard lock(m_state->mutex);
+    return m_state->peak;
+}
+
+} // namespace Render

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <atomic>
+
+namespace Terminal {
+
+// Catches SIGINT and SIGTERM, every time: each sets the returned flag to its
+// signal number, so that the running command stops between two columns and
+// cleans up, leaving only whole files, however often the user presses Ctrl-C.
+const std::atomic<int>& CatchInterrupts();
+
+} // namespace Terminal

@@ -10,7 +10,7 @@ namespace Render {
 
 ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& values,
                                int firstCount, Logarithms logs)
-    : m_pixels(std::max(request.pixels, 0)), m_n(std::max(request.supersample, 1))
+    : m_pixels(std::max(request.pixels, 0)), m_n(SamplesAcross(request))
 {
     for (int count = 0; count < CountValues; ++count) {
         m_colorOfCount[count] = EscapeColor(request.e, count, firstCount, request.paletteIndex);
@@ -26,6 +26,11 @@ ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& v
                 SmoothEscapeColor(request.e, count, value, firstCount, request.paletteIndex));
         }
     }
+}
+
+int ColumnColoring::SamplesAcross(const FrameRequest& request)
+{
+    return std::clamp(request.supersample, 1, MaxSupersample);
 }
 
 // Smooth, the moduli hold the overshoots by now.

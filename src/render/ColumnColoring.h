@@ -7,9 +7,9 @@
 #include "render/FrameValues.h"
 
 #include <array>
-#include <vector>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace Render {
 
@@ -24,6 +24,9 @@ public:
     // reference.
     ColumnColoring(const FrameRequest& request, const FrameValues& values, int firstCount,
                    Logarithms logs);
+
+    // Samples per pixel across and down: the request's, held to 1..8.
+    static int SamplesAcross(const FrameRequest& request);
 
     // Whether the samples' moduli are needed.
     bool needsModuli() const { return m_smooth.has_value(); }

@@ -76,7 +76,7 @@ int FirstPixelCount(const ColumnJob& frameJob, const PolarMapping& pixels, Colum
 
 FrameRender::State::State(const FrameRequest& request)
     : request(request), pixels(std::max(request.pixels, 0)),
-      n(std::clamp(request.supersample, 1, MaxSupersample)),
+      n(ColumnColoring::SamplesAcross(request)),
       colors(std::size_t(pixels) * pixels), finished(std::make_unique<std::atomic<bool>[]>(pixels))
 {
     if (pixels == 0) {

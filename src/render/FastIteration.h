@@ -242,14 +242,20 @@ void LogsInLanes(double* values, std::size_t count)
 {
     using Vec = typename Traits::Vec;
     constexpr std::size_t Width = Traits::Width;
-    for (std::size_t start = 0; start < count; start += Width) {
-        const std::size_t lanes = count - start < Width ? count - start : Width;
+    std::size_t start = 0;
+    for (; start + Width <= count; start += Width) {
+        Vec vector;
+        __builtin_memcpy(&vector, values + start, sizeof vector);
+        vector = Traits::Log(vector);
+        __builtin_memcpy(values + start, &vector, sizeof vector);
+    }
+    if (start < count) {
         Vec vector = Splat<Vec>(1);
-        for (std::size_t k = 0; k < lanes; ++k) {
+        for (std::size_t k = 0; start + k < count; ++k) {
             vector[k] = values[start + k];
         }
         vector = Traits::Log(vector);
-        for (std::size_t k = 0; k < lanes; ++k) {
+        for (std::size_t k = 0; start + k < count; ++k) {
             values[start + k] = vector[k];
         }
     }

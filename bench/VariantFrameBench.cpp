@@ -25,7 +25,8 @@ double RenderSeconds(const Render::FrameRequest& request)
 
 // A supersampled or smooth frame against the default frame of the same
 // exponent, rendered in turn on one thread so that both see the machine
-// alike, each first every other time (the first of a pair runs slower). Arguments: e * 1000, samples per pixel across, smooth (0 or 1).
+// alike, each first every other time (the first of a pair runs slower).
+// Arguments: e * 1000, samples per pixel across, smooth (0 or 1).
 // "x default" is the variant's time over the default's: at most 9.9 for
 // supersample 3, at most 1.1 for smooth.
 void Variant(benchmark::State& state)

@@ -59,11 +59,11 @@ void RequireNamesThatFit(const RenderOptions& options)
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned = ScanArguments(
-        arguments,
-        {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames", "--threads",
-         "--supersample"},
-        {"--resume", "--smooth"});
+    const ScannedArguments scanned =
+        ScanArguments(arguments,
+                      {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames",
+                       "--threads", "--supersample"},
+                      {"--resume", "--smooth"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 

@@ -22,9 +22,9 @@ QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QCh
     const QString name = "eMin=" + Format(film.eMin, separator) +
                          " eMax=" + Format(film.eMax, separator) +
                          " Steps=" + Format(film.steps, separator) +
-                         " Pixels=" + Format(film.pixels, separator) + " " + film.paletteName() +
-                         VariantSuffix(film);
-    return basePath.isEmpty() ? name : PathInFolder(basePath, name);
+                         " Pixels=" + Format(film.pixels, separator) + " " + film.paletteName();
+    const QString variantName = name + VariantSuffix(film);
+    return basePath.isEmpty() ? variantName : PathInFolder(basePath, variantName);
 }
 
 QString FrameFileName(double e, QChar separator)

@@ -24,8 +24,8 @@ struct ColumnJob
 {
     double e = 0;
     double bailout = 0;
-    int pixels = 0;     // samples down a sample column: the frame's rows times n
-    int subColumns = 1; // sample columns per claimed column, n
+    int pixels = 0;                   // samples down a sample column: the frame's rows times n
+    int subColumns = 1;               // sample columns per claimed column, n
     const double* rho = nullptr;      // by sample row, row 0 at the top
     const double* theta = nullptr;    // by sample column, x * subColumns + j
     const double* cosTheta = nullptr; // by sample column, for the vector routines

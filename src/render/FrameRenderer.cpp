@@ -27,12 +27,12 @@ struct FrameRender::State
 
     const FrameRequest request;
     const int pixels;
-    const int n; // samples per pixel across and down
-    PolarMapping mapping; // of the samples
+    const int n;                      // samples per pixel across and down
+    PolarMapping mapping;             // of the samples
     std::vector<std::uint8_t> counts; // column-major, one sample per pixel only
     std::vector<std::int32_t> colors; // column-major
     std::optional<ColumnColoring> coloring;
-    std::optional<SampleBuffers> buffers; // what counts and colors cannot hold
+    std::optional<SampleBuffers> buffers;     // what counts and colors cannot hold
     std::vector<SampleBuffers::Lease> leases; // by column, while it is computed
     std::unique_ptr<std::atomic<bool>[]> finished;
     std::atomic<int> nextColumn{0};
@@ -76,8 +76,8 @@ int FirstPixelCount(const ColumnJob& frameJob, const PolarMapping& pixels, Colum
 
 FrameRender::State::State(const FrameRequest& request)
     : request(request), pixels(std::max(request.pixels, 0)),
-      n(ColumnColoring::SamplesAcross(request)),
-      colors(std::size_t(pixels) * pixels), finished(std::make_unique<std::atomic<bool>[]>(pixels))
+      n(ColumnColoring::SamplesAcross(request)), colors(std::size_t(pixels) * pixels),
+      finished(std::make_unique<std::atomic<bool>[]>(pixels))
 {
     if (pixels == 0) {
         return;

@@ -38,8 +38,8 @@ PolarMapping MapSamples(const FrameValues& values, int pixels, int n, SinCos sin
     for (std::size_t row = 0; row < samples; ++row) {
         // Rows run downwards, radii upwards: a pixel's first row is its highest.
         const double y = (pixels - 1 - int(row / n)) + SampleOffset(n - 1 - int(row % n), n);
-        mapping.rho[row] = FiniteOrZero(((values.rhoMax - values.rhoMin) * y) / (pixels - 1) +
-                                        values.rhoMin);
+        mapping.rho[row] =
+            FiniteOrZero(((values.rhoMax - values.rhoMin) * y) / (pixels - 1) + values.rhoMin);
     }
     for (std::size_t column = 0; column < samples; ++column) {
         const double x = int(column / n) + SampleOffset(int(column % n), n);

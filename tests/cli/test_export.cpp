@@ -244,8 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cli, VariantFilmTest,
     testing::Values(VariantFilm{"OneSampleIsTheDefault", {"--supersample", "1"}, ""},
                     VariantFilm{"Supersampled", {"--supersample", "2"}, " SS2"},
-                    VariantFilm{"SmoothSupersampled", {"--smooth", "--supersample", "3"},
-                                " SS3 Smooth"}),
+                    VariantFilm{
+                        "SmoothSupersampled", {"--smooth", "--supersample", "3"}, " SS3 Smooth"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Frames larger than the image reader's default limit are read, and "."

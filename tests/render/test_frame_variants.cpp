@@ -138,14 +138,14 @@ TEST_P(VariantFrame, IsTheSameOnEveryWidthAndThreadCount)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, VariantFrame,
-    testing::Combine(testing::Values(MathPath::Reference, MathPath::FastAvx2,
-                                     MathPath::FastAvx512, MathPath::FastAdvSimd),
-                     testing::Values(1.3, 2.3, 3.3)),
-    [](const auto& info) {
-        return PathName(std::get<0>(info.param)) + "_e" +
-               std::to_string(int(std::get<1>(info.param) * 100));
-    });
+INSTANTIATE_TEST_SUITE_P(Table, VariantFrame,
+                         testing::Combine(testing::Values(MathPath::Reference, MathPath::FastAvx2,
+                                                          MathPath::FastAvx512,
+                                                          MathPath::FastAdvSimd),
+                                          testing::Values(1.3, 2.3, 3.3)),
+                         [](const auto& info) {
+                             return PathName(std::get<0>(info.param)) + "_e" +
+                                    std::to_string(int(std::get<1>(info.param) * 100));
+                         });
 
 } // namespace

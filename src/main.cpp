@@ -28,13 +28,20 @@ The window:
 
 Files:
   The films are written beside the program when its folder is writable for
-  the user, otherwise into the user's pictures folder: ~/Pictures/PowerReels,
-  or PowerReels in the folder that XDG_PICTURES_DIR names.
+  the user and not an install's (PREFIX/bin), otherwise into the user's
+  pictures folder: ~/Pictures/PowerReels, or PowerReels in the folder that
+  XDG_PICTURES_DIR names.
 
 Options:
   -h, --help     shows this help
       --version  shows the version
 )";
+
+// The text asked for is the output itself: failing to write it fails.
+int Print(const char* text)
+{
+    return std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+}
 
 } // namespace
 
@@ -42,12 +49,10 @@ int main(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Help, stdout);
-            return 0;
+            return Print(Help);
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("powerreels " POWERREELS_VERSION);
-            return 0;
+            return Print("powerreels " POWERREELS_VERSION "\n");
         }
     }
     QApplication app(argc, argv);

@@ -52,13 +52,14 @@ QString FramePath(const QString& folder, const RenderOptions& options, std::int6
     return folder + '/' + options.frameFileName(k, Platform::DecimalSeparator());
 }
 
-// A frame a killed or failed render wrote is whole or absent; what stands
-// under its name may still be something else.
-bool IsWholeFrame(const QString& path, int pixels)
+// A frame is whole under either decimal separator: parts of a film may have
+// been rendered under different number settings.
+bool IsStoredWhole(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(path);
-    return !QFileInfo(path).isSymLink() && shape &&
-           *shape == Platform::BitmapShape{QSize(pixels, pixels), 24};
+    const QStringList candidates = Film::FrameFileCandidates(folder, options.renderedExponent(k));
+    return std::any_of(candidates.begin(), candidates.end(), [&](const QString& path) {
+        return Platform::HoldsSavedPicture(path, QSize(options.pixels, options.pixels));
+    });
 }
 
 // The frames of the range that are on disk whole, in order; none when the
@@ -70,7 +71,7 @@ KeptFrames(const QString& folder, const RenderOptions& options, const std::atomi
     for (std::int64_t k = options.firstFrame; options.resume && k <= options.lastFrame; ++k) {
         if (stop.load() != 0)
             return std::nullopt;
-        if (IsWholeFrame(FramePath(folder, options, k), options.pixels))
+        if (IsStoredWhole(folder, options, k))
             kept.push_back(k);
     }
     return kept;
@@ -152,6 +153,16 @@ bool CollectFrame(Render::FrameRender& render, QImage& image, FrameQueue& queue,
     return true;
 }
 
+// A process limit (ulimit -u, a batch system's) may allow fewer threads
+// than asked for; those that run give the same frames.
+void TellFewerThreads(const Render::FrameRender& render, Console& console)
+{
+    console.problem(QString("Only %1 of the %2 worker threads asked for could be started (the "
+                            "system allows no more); the render goes on with them.")
+                        .arg(std::max(render.workers(), 1))
+                        .arg(render.workersAsked()));
+}
+
 } // namespace
 
 int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
@@ -177,8 +188,13 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
                                     : int(std::max(1u, std::thread::hardware_concurrency())));
     FrameQueue queue(options, std::move(*kept), budget);
     FrameWriter writer(observer);
+    bool toldThreads = false;
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
+        if (!toldThreads && render->workers() < render->workersAsked()) {
+            TellFewerThreads(*render, observer);
+            toldThreads = true;
+        }
         const FrameOfRender frame{k, position, options.renderedExponent(k),
                                   FramePath(folder, options, k), std::chrono::steady_clock::now()};
         observer.frameStarted(position, frame.e);
@@ -199,7 +215,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
 
     std::int64_t missing = 0;
     for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        if (!QFileInfo(FramePath(folder, options, k)).isFile())
+        if (!IsStoredWhole(folder, options, k))
             ++missing;
     }
     if (missing > 0)

@@ -4,6 +4,8 @@
 #include "platform/Pictures.h"
 #include "platform/RuntimeError.h"
 
+#include <system_error>
+
 namespace Cli {
 
 using namespace Terminal;
@@ -20,14 +22,23 @@ void FrameWriter::write(QImage image, const FrameOfRender& frame)
 {
     report(true);
     m_frame = frame;
-    m_pending = std::async(std::launch::async, [image = std::move(image), path = frame.path] {
+    auto save = [image = std::move(image), path = frame.path]() -> QString {
         try {
             Platform::SavePicture(image, path);
-            return true;
-        } catch (const Platform::RuntimeError&) {
-            return false;
+            return {};
+        } catch (const Platform::RuntimeError& error) {
+            // Never empty: an empty text means saved.
+            return error.reason().isEmpty() ? QStringLiteral("failed") : error.reason();
         }
-    });
+    };
+    try {
+        m_pending = std::async(std::launch::async, save);
+    } catch (const std::system_error&) {
+        // No thread to spare: written here, before the next frame renders.
+        std::promise<QString> done;
+        done.set_value(save());
+        m_pending = done.get_future();
+    }
 }
 
 void FrameWriter::report(bool wait)
@@ -35,18 +46,20 @@ void FrameWriter::report(bool wait)
     if (!m_pending.valid() ||
         (!wait && m_pending.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
         return;
-    if (m_pending.get()) {
+    const QString failure = m_pending.get();
+    if (failure.isEmpty()) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - m_frame.started)
                 .count();
         m_observer.frameSaved(m_frame.position, m_frame.e, m_frame.path, seconds);
     } else {
         ++m_failures;
-        m_observer.problem(
-            QString("Frame %1 (e=%2) could not be written to \"%3\".")
+        m_observer.problem(WithReason(
+            QString("Frame %1 (e=%2) could not be written to \"%3\"")
                 .arg(m_frame.k)
                 .arg(Platform::Format(m_frame.e, u"0.000", Platform::DecimalSeparator()),
-                     m_frame.path));
+                     m_frame.path),
+            failure));
     }
 }
 

@@ -35,7 +35,9 @@ constexpr std::string_view RenderSection = R"(Render options:
       --smooth        colours from a continuous escape value instead of the
                       whole count: no bands outside the set, the same black
   Exit status: 0 every frame of the range is on disk; 1 the folder could not
-  be made or a frame is missing; 2 wrong arguments; 130 Ctrl-C; 143 SIGTERM.
+  be made or a frame is missing; 2 wrong arguments; 129 SIGHUP (a closed
+  terminal); 130 Ctrl-C; 143 SIGTERM. A progress reader that goes away (a
+  closed pipe) does not stop the render.
 )";
 
 constexpr std::string_view ExportSection = R"(Export options:
@@ -48,7 +50,7 @@ constexpr std::string_view ExportSection = R"(Export options:
       --              ends the options: FOLDER may then start with --
   Exit status: 0 written; 1 no frame found, or the video could not be
   written; 2 wrong arguments or a folder whose name is not a film's;
-  130 Ctrl-C; 143 SIGTERM.
+  129 SIGHUP; 130 Ctrl-C; 143 SIGTERM.
 )";
 
 constexpr std::string_view OtherSection = R"(Other options:
@@ -125,13 +127,16 @@ std::string ExportHelp()
     return "Usage: " + std::string(ExportUsage) + "\n" + std::string(ExportSection);
 }
 
-bool AsksForHelp(const QStringList& arguments)
+bool AsksForHelp(const QStringList& arguments, const QStringList& valueOptions)
 {
-    for (const QString& argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
         if (argument == "--")
             return false;
         if (argument == "--help" || argument == "-h")
             return true;
+        if (valueOptions.contains(argument))
+            ++i;
     }
     return false;
 }

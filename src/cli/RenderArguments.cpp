@@ -57,13 +57,16 @@ void RequireNamesThatFit(const RenderOptions& options)
 
 } // namespace
 
+QStringList RenderValueOptions()
+{
+    return {"--emin", "--emax",   "--steps",   "--pixels",     "--palette",
+            "--dir",  "--frames", "--threads", "--supersample"};
+}
+
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
     const ScannedArguments scanned =
-        ScanArguments(arguments,
-                      {"--emin", "--emax", "--steps", "--pixels", "--palette", "--dir", "--frames",
-                       "--threads", "--supersample"},
-                      {"--resume", "--smooth"});
+        ScanArguments(arguments, RenderValueOptions(), {"--resume", "--smooth"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 

@@ -16,10 +16,11 @@ using namespace Terminal;
 
 namespace {
 
+// What was asked for is the output itself: failing to write it fails.
 int PrintHelp(const std::string& help)
 {
-    std::fputs(help.c_str(), stdout);
-    return ExitSuccess;
+    const bool written = std::fputs(help.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+    return written ? ExitSuccess : ExitFailure;
 }
 
 int Run(const QStringList& arguments)
@@ -29,7 +30,7 @@ int Run(const QStringList& arguments)
     const QStringList rest = arguments.mid(1);
     try {
         if (command == "render") {
-            if (AsksForHelp(rest))
+            if (AsksForHelp(rest, RenderValueOptions()))
                 return PrintHelp(RenderHelp());
             const RenderOptions options = ParseRenderArguments(rest);
             const std::atomic<int>& stop = CatchInterrupts();
@@ -37,7 +38,7 @@ int Run(const QStringList& arguments)
             return RenderFilm(options, *observer, stop);
         }
         if (command == "export") {
-            if (AsksForHelp(rest))
+            if (AsksForHelp(rest, ExportValueOptions()))
                 return PrintHelp(ExportHelp());
             return RunExportProgram(rest, console);
         }
@@ -45,8 +46,7 @@ int Run(const QStringList& arguments)
             return PrintHelp(ProgramHelp());
         }
         if (command == "--version") {
-            std::puts("powerreels-cli " POWERREELS_VERSION);
-            return ExitSuccess;
+            return PrintHelp("powerreels-cli " POWERREELS_VERSION "\n");
         }
         throw UsageError(command.isEmpty() ? QString("No command given.")
                                            : QString("Unknown command \"%1\".").arg(command));

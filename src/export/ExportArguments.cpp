@@ -18,8 +18,7 @@ constexpr int MaxHold = 60000;
 
 ExportOptions ParseExportArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned =
-        ScanArguments(arguments, {"--out", "--fps", "--hold"}, {"--pingpong"});
+    const ScannedArguments scanned = ScanArguments(arguments, ExportValueOptions(), {"--pingpong"});
     if (scanned.positional.size() != 1)
         throw UsageError("export needs exactly one film folder.");
     ExportOptions options;

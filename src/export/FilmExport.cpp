@@ -54,17 +54,20 @@ std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParamete
 {
     ReportMissing(frames, console);
     std::vector<FilmFrame> usable;
+    std::size_t damaged = 0;
     for (const FilmFrame& frame : frames.present) {
-        const std::optional<Platform::BitmapShape> shape = Platform::WholeBitmapShape(frame.path);
-        if (shape && shape->size == QSize(film.pixels, film.pixels)) {
+        if (Platform::HoldsSavedPicture(frame.path, QSize(film.pixels, film.pixels))) {
             usable.push_back(frame);
-        } else {
+        } else if (++damaged <= NamedFrames) {
             console.problem(QString("%1 is not a whole %2 x %2 bitmap (%3); it is left out.")
                                 .arg(FrameName(frame))
                                 .arg(film.pixels)
                                 .arg(QFileInfo(frame.path).fileName()));
         }
     }
+    if (damaged > NamedFrames)
+        console.problem(QString("%1 more frames are not whole bitmaps; they are left out.")
+                            .arg(damaged - NamedFrames));
     return usable;
 }
 
@@ -141,8 +144,8 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
     } catch (const VideoError& error) {
         console.problem(error.message());
         return ExitFailure;
-    } catch (const Platform::RuntimeError&) {
-        console.problem(QString("Cannot write \"%1\".").arg(options.out));
+    } catch (const Platform::RuntimeError& error) {
+        console.problem(WithReason(QString("Cannot write \"%1\"").arg(options.out), error.reason()));
         return ExitFailure;
     }
     console.note(QString("Wrote \"%1\": %2, %3 x %4, %5 frames at %6 per second (%7 s).")

@@ -72,6 +72,14 @@ struct ScaleDeleter
     void operator()(SwsContext* scale) const { sws_freeContext(scale); }
 };
 
+// FFmpeg's own log lines ("[IMGUTILS @ 0x...] Picture size ... is
+// invalid") would break into the program's; its failures are told in the
+// program's words instead.
+void QuietFFmpeg()
+{
+    av_log_set_level(AV_LOG_QUIET);
+}
+
 } // namespace
 
 QSize VideoSizeFor(VideoKind kind, QSize frameSize)
@@ -81,9 +89,12 @@ QSize VideoSizeFor(VideoKind kind, QSize frameSize)
     return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
 }
 
-std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize)
+std::optional<QString> SizeRefusal(VideoKind, QSize frameSize)
 {
-    const QSize videoSize = VideoSizeFor(kind, frameSize);
+    QuietFFmpeg();
+    // One limit for every kind, the even one that 4:2:0 needs: a GIF one
+    // pixel larger than an MP4 may take is refused alike.
+    const QSize videoSize = VideoSizeFor(VideoKind::Mp4, frameSize);
     if (av_image_check_size(unsigned(videoSize.width()), unsigned(videoSize.height()), 0,
                             nullptr) >= 0)
         return std::nullopt;
@@ -248,8 +259,7 @@ void VideoWriter::State::send(const AVFrame* frame)
 VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond)
     : m_state(std::make_unique<State>())
 {
-    // FFmpeg's own notes would break into the progress lines.
-    av_log_set_level(AV_LOG_ERROR);
+    QuietFFmpeg();
     const VideoKindFacts& facts = FactsOf(kind);
     m_state->kind = kind;
     m_state->frameSize = frameSize;

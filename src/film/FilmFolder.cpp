@@ -38,9 +38,6 @@ std::optional<double> ReadGeneralNumber(QString text)
     return value;
 }
 
-// Missing frames named one by one; past these only their number is told.
-constexpr std::size_t NamedMissingFrames = 20;
-
 // A frame file's name (or path) with another decimal separator.
 QString WithSeparator(const QString& name, qsizetype separatorAt, QChar separator)
 {
@@ -92,7 +89,7 @@ void FindMissing(const QString& folder, const FilmParameters& film, QChar separa
     std::int64_t next = 0;
     const auto addGap = [&](std::int64_t end) {
         frames.missingCount += end - next;
-        for (; next < end && frames.missing.size() < NamedMissingFrames; ++next) {
+        for (; next < end && frames.missing.size() < NamedFrames; ++next) {
             const double e = film.frameExponent(next);
             const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator());
             frames.missing.push_back({next, e, WithSeparator(path, SeparatorAt(path), separator)});
@@ -132,7 +129,8 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
     };
     const ParameterCheck check = CheckFilmNumbers(
         {eMin, eMax, whole(match.captured(3)), whole(match.captured(4))}, MaxPixels);
-    if (!check.passed)
+    // A film stored before its names were checked may still be exported.
+    if (!check.passed && !check.namesShared)
         return std::nullopt;
     FilmParameters checked = CheckedFilm(check, paletteIndex);
     if (!ReadVariantSuffix(match.captured(6), checked))
@@ -160,7 +158,15 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
         if (found.size() > bySeparator[best].size())
             best = separator;
     }
-    for (const auto& [k, frame] : bySeparator[best])
+    // A film rendered in parts under different number settings has some
+    // frames under a point and some under a comma; a frame found under both
+    // is taken once.
+    std::map<std::int64_t, FilmFrame> found = bySeparator[best];
+    for (const auto& [separator, named] : bySeparator) {
+        if (separator == u'.' || separator == u',' || separator == Platform::DecimalSeparator())
+            found.insert(named.begin(), named.end());
+    }
+    for (const auto& [k, frame] : found)
         frames.present.push_back(frame);
     FindMissing(folder, film, best, frames);
     return frames;

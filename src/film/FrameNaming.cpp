@@ -37,6 +37,17 @@ QString FrameFilePath(const QString& folderPath, double e, QChar separator)
     return folderPath + "/" + FrameFileName(e, separator);
 }
 
+QStringList FrameFileCandidates(const QString& folderPath, double e)
+{
+    const QChar own = Platform::DecimalSeparator();
+    QStringList paths = {FrameFilePath(folderPath, e, own)};
+    for (const QChar other : {QChar(u'.'), QChar(u',')}) {
+        if (other != own)
+            paths << FrameFilePath(folderPath, e, other);
+    }
+    return paths;
+}
+
 QString FrameCaption(double e, const QString& state, QChar separator)
 {
     return "PowerReels - e=" + Format(e, u"0.000", separator) + state;

@@ -1,5 +1,7 @@
 #include "film/ParameterCheck.h"
 
+#include "film/SharedFrameNames.h"
+
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
@@ -71,6 +73,12 @@ ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixe
     if (*check.pixels > maxPixels)
         return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
                       ParameterField::Pixels);
+    // The later of two frames named alike would replace the earlier.
+    if (FramesShareNames(*check.eMin, *check.eMax, *check.steps)) {
+        check.namesShared = true;
+        return refuse("Please, fewer 'Steps': two frames would share one file name.",
+                      ParameterField::Steps);
+    }
     check.passed = true;
     return check;
 }

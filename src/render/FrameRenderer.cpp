@@ -10,6 +10,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -39,6 +40,7 @@ struct FrameRender::State
     std::atomic<bool> aborted{false};
     // Bumped after every finished column and on abort; waiters sleep on it.
     std::atomic<unsigned> progress{0};
+    int workersAsked = 0;
     std::vector<std::jthread> workers; // last, so that they stop first
 };
 
@@ -124,17 +126,26 @@ FrameRender::State::State(const FrameRequest& request)
 
     job.claimColumn = ClaimColumn;
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    const int threads = std::min(request.threads > 0 ? request.threads : cores, pixels - 1);
-    for (int k = 0; k < threads; ++k) {
-        workers.emplace_back([job, iterate = functions.iterate, budget = request.budget] {
-            if (budget == nullptr) {
+    workersAsked = std::max(std::min(request.threads > 0 ? request.threads : cores, pixels - 1), 0);
+    try {
+        for (int k = 0; k < workersAsked; ++k) {
+            workers.emplace_back([job, iterate = functions.iterate, budget = request.budget] {
+                if (budget == nullptr) {
+                    iterate(job);
+                    return;
+                }
+                budget->acquire();
                 iterate(job);
-                return;
-            }
-            budget->acquire();
-            iterate(job);
-            budget->release();
-        });
+                budget->release();
+            });
+        }
+    } catch (const std::system_error&) {
+        // The system allows no more threads (a process limit): the workers
+        // that started share the columns, which gives the same frame.
+    }
+    if (workers.empty() && workersAsked > 0) {
+        // Not even one: the columns are computed here, before returning.
+        functions.iterate(job);
     }
 }
 
@@ -230,6 +241,16 @@ std::span<const std::uint8_t> FrameRender::columnCounts(int x) const
 int FrameRender::pixels() const
 {
     return m_state->pixels;
+}
+
+int FrameRender::workers() const
+{
+    return int(m_state->workers.size());
+}
+
+int FrameRender::workersAsked() const
+{
+    return m_state->workersAsked;
 }
 
 bool FrameRender::allColumnsHandedOut() const

@@ -2,6 +2,8 @@
 
 #include "platform/StopSignals.h"
 
+#include <csignal>
+
 namespace Terminal {
 
 namespace {
@@ -23,6 +25,9 @@ const std::atomic<int>& CatchInterrupts()
     // A second Ctrl-C is caught too, so that it still stops at a point that
     // cleans up.
     Platform::OnStopSignals(OnInterrupt);
+    // A reader of the progress that went away must not end the work: the
+    // write fails instead, and the progress is dropped.
+    std::signal(SIGPIPE, SIG_IGN);
     return caughtSignal;
 }
 

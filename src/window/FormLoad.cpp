@@ -13,9 +13,10 @@ void frmPowerReels::Form_Load()
     strBasePath = desktop().AppPath();
     if (Right(strBasePath, 1) != "/")
         strBasePath += "/";
-    // An installed program's folder is not the user's to write in; the films
-    // then go where the user keeps pictures, for the run and the show alike.
-    if (!App::IsWritableFolder(strBasePath)) {
+    // An installed program's folder is not the user's to write in, even when
+    // root may; the films then go where the user keeps pictures, for the run
+    // and the show alike.
+    if (App::IsInstalledProgramFolder(strBasePath) || !App::IsWritableFolder(strBasePath)) {
         const QString films = App::UserFilmsFolder();
         if (!films.isEmpty())
             strBasePath = films;

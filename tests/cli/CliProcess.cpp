@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <csignal>
+#include <sys/stat.h>
 
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment)
@@ -75,4 +76,21 @@ QStringList RenderArguments(const QString& eMin, const QString& eMax, int steps,
             palette,
             "--dir",
             parent};
+}
+
+std::vector<UnreadableFrame> UnreadableFrames()
+{
+    // Byte 30 of a bitmap's header is its compression.
+    const auto claim = [](char compression) {
+        return [compression](const QString& frame) {
+            QFile file(frame);
+            if (file.open(QIODevice::ReadWrite) && file.seek(30))
+                file.write(&compression, 1);
+        };
+    };
+    // Opening the FIFO, or reading the link, would block for ever.
+    return {{"Fifo", [](const QString& f) { QFile::remove(f); mkfifo(qPrintable(f), 0600); }},
+            {"LinkToStdin", [](const QString& f) { QFile::remove(f); QFile::link("/dev/stdin", f); }},
+            {"ClaimsRunLengthCoding", claim(1)},
+            {"ClaimsBitFields", claim(3)}};
 }

@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QProcess;
@@ -35,3 +36,12 @@ QMap<QString, QByteArray> FolderFiles(const QString& folder);
 // The arguments of a render of the given film into parent.
 QStringList RenderArguments(const QString& eMin, const QString& eMax, int steps, int pixels,
                             const QString& palette, const QString& parent);
+
+// What a hostile neighbour or an unlucky user may leave under a frame's name
+// that no reader can take.
+struct UnreadableFrame
+{
+    const char* name;
+    std::function<void(const QString& frame)> make;
+};
+std::vector<UnreadableFrame> UnreadableFrames();

@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliInterrupt, EverySignalIsCaught)
 {
     const std::atomic<int>& stop = CatchInterrupts();
-    for (const int signal : {SIGINT, SIGINT, SIGTERM}) {
+    for (const int signal : {SIGINT, SIGINT, SIGTERM, SIGHUP}) {
         std::raise(signal);
         EXPECT_EQ(stop.load(), signal);
     }

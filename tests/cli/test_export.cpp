@@ -288,6 +288,53 @@ TEST(CliExport, ReadsAFilmMadeUnderADecimalComma)
     EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 3);
 }
 
+// Parts of a film rendered under a decimal comma and a decimal point are one
+// film: exported whole, and nothing rendered again on resume.
+TEST(CliExport, TakesAFilmRenderedUnderBothSeparators)
+{
+    QTemporaryDir work;
+    QProcess::execute("cp", {"-r", TestFilms().even, work.path()});
+    const QString film = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow";
+    for (const char* name : {"002.000", "002.250"})
+        QFile::rename(FramePath(film, name), FramePath(film, name).replace("-002.", "-002,"));
+
+    const CliResult exported = RunCli({"export", film, "--out", "film.gif"}, work.path());
+    const CliResult resumed = RunCli(
+        RenderArguments("2", "3", 4, 104, "Rainbow", ".") << "--resume",
+        work.path());
+
+    EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 5) << exported.err.toStdString();
+    EXPECT_TRUE(resumed.exitCode == 0 && resumed.err.contains("(5 kept from before)"))
+        << resumed.err.toStdString();
+}
+
+// A writer in another PID namespace on the same machine (a container, a
+// cloned machine on a shared folder) keeps its staging: its pid does not
+// run here, but it holds the staging's lock.
+TEST(CliExport, KeepsTheStagingOfAWriterInAnotherPidNamespace)
+{
+    if (QProcess::execute("unshare", {"--pid", "--fork", "--mount-proc", "true"}) != 0)
+        GTEST_SKIP() << "unshare --pid is not permitted here";
+    QTemporaryDir out;
+    QProcess live;
+    QByteArray err = StartCliUntil(
+        live, {"export", TestFilms().even, "--out", "long.mp4", "--hold", "2000"}, out.path(),
+        "Encoding");
+    for (int wait = 0; wait < 300 && Leftovers(out.path(), "long.mp4").isEmpty(); ++wait)
+        QThread::msleep(100);
+    ASSERT_FALSE(Leftovers(out.path(), "long.mp4").isEmpty());
+
+    EXPECT_EQ(QProcess::execute("unshare", {"--pid", "--fork", "--mount-proc", POWERREELS_CLI,
+                                            "export", TestFilms().even, "--out",
+                                            out.filePath("short.gif")}),
+              0);
+    ASSERT_TRUE(StopCli(live, {}, err));
+
+    EXPECT_EQ(live.exitCode(), 0) << err.toStdString();
+    EXPECT_EQ(ProbeVideo(out.path() + "/long.mp4").frames, 2000 * 2 + 3);
+    EXPECT_EQ(Leftovers(out.path(), "long.mp4"), QStringList{"short.gif"});
+}
+
 struct StopCase
 {
     const char* name;
@@ -351,6 +398,7 @@ class FailedExportTest : public testing::TestWithParam<FailedExport>
 
 // Empty, in the order a folder lists them.
 const QStringList FailedExportFolders = {"eMin=1 eMax=10000000 Steps=2147483647 Pixels=104 Rainbow",
+                                         "eMin=2 eMax=3 Steps=1 Pixels=16255 Rainbow",
                                          "eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow",
                                          "eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow",
                                          "holiday pictures"};
@@ -374,6 +422,7 @@ TEST_P(FailedExportTest, LeavesTheOldVideo)
 
     EXPECT_EQ(result.exitCode, c.exitCode);
     EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(" @ 0x")) << "FFmpeg's own log: " << result.err.toStdString();
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("the previous video"));
     EXPECT_EQ(Leftovers(work.path(), "film.mp4"), FailedExportFolders);
@@ -396,6 +445,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {"eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow", "--out", "film.mp4"},
                      1,
                      "FFmpeg's encoders take pictures of at most 16254 x 16254 pixels"},
+        FailedExport{"GifTooLargeForTheEncoders",
+                     {"eMin=2 eMax=3 Steps=1 Pixels=16255 Rainbow", "--out", "film.gif"},
+                     1,
+                     "FFmpeg's encoders take pictures of at most 16254 x 16254 pixels"},
         FailedExport{"NotAFilmFolder",
                      {"holiday pictures", "--out", "film.mp4"},
                      2,
@@ -408,7 +461,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {"%E", "--out", "film.avi"},
                      2,
                      "\"film.avi\" must end in .mp4, .webm or .gif"},
-        FailedExport{"OutputFolderMissing", {"%E", "--out", "gone/film.mp4"}, 1, "Cannot write"}),
+        FailedExport{"OutputFolderMissing",
+                     {"%E", "--out", "gone/film.mp4"},
+                     1,
+                     "Cannot write \"gone/film.mp4\": No such file or directory."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "VideoProbe.h"
 #include "platform/Pictures.h"
 
 #include <QDateTime>
@@ -102,6 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
                       "--frames wants A-B with 0 <= A <= B <= 4"},
         RefusedRender{"MissingParent", Film104({"--dir", "no such folder"}), 1,
                       "The folder \"no such folder\" does not exist."},
+        RefusedRender{"ParentNamedLikeHelp", Film104({"--dir", "-h"}), 1,
+                      "The folder \"-h\" does not exist."},
+        RefusedRender{"FramesSharingAName",
+                      {"--emin", "1.0005", "--emax", "1.0025", "--steps", "2", "--pixels", "104"},
+                      2,
+                      "Please, fewer 'Steps': two frames would share one file name."},
         // Root may write anywhere, but not below a file.
         RefusedRender{"ParentUnderAFile", Film104({"--dir", "file/films"}), 1,
                       "The folder \"file/films\" does not exist.",
@@ -158,7 +165,8 @@ TEST(CliRender, AFrameThatCannotBeWrittenIsReportedAndFailsTheRun)
     const CliResult result = RunCli(RenderArguments("2", "3", 4, 104, "Rainbow", "."), work.path());
 
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.err.contains("Frame 2 (e=2.500) could not be written"))
+    EXPECT_TRUE(result.err.contains("Frame 2 (e=2.500) could not be written to \"./" + Film +
+                                    "/PowerReels-002.500.bmp\": Is a directory."))
         << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("1 of the 5 frames are missing")) << result.err.toStdString();
     EXPECT_EQ(FolderFiles(folder).size(), 4);
@@ -220,12 +228,8 @@ TEST(CliRender, DrawsAProgressBarOnATerminal)
     EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
 }
 
-struct ResumeCase
-{
-    const char* name;
-    // Damages frame 2 (e=2.500) of the rendered film.
-    std::function<void(const QString&)> damage;
-};
+// Damages frame 2 (e=2.500) of the rendered film.
+using ResumeCase = UnreadableFrame;
 
 class ResumeTest : public testing::TestWithParam<ResumeCase>
 {
@@ -247,7 +251,12 @@ TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
         ASSERT_TRUE(frame.setFileTime(old, QFileDevice::FileModificationTime));
     }
     const QString damaged = folder + "/PowerReels-002.500.bmp";
-    GetParam().damage(damaged);
+    GetParam().make(damaged);
+    // Export judges the frames alike: it leaves this one out, never waiting.
+    QTemporaryDir out;
+    const CliResult exported = RunCli({"export", folder, "--out", "film.gif"}, out.path());
+    EXPECT_TRUE(exported.exitCode == 0 && exported.err.contains("Frame 2 (e=2.500) is "));
+    EXPECT_EQ(ProbeVideo(out.filePath("film.gif")).frames, 4);
 
     const CliResult result = RunCli(film + QStringList{"--resume"}, work.path());
 
@@ -262,9 +271,10 @@ TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
             << name.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, ResumeTest,
-    testing::Values(ResumeCase{"Missing", [](const QString& frame) { QFile::remove(frame); }},
+std::vector<ResumeCase> ResumeCases()
+{
+    std::vector<ResumeCase> cases = {
+        ResumeCase{"Missing", [](const QString& frame) { QFile::remove(frame); }},
                     ResumeCase{"Truncated",
                                [](const QString& frame) {
                                    QFile file(frame);
@@ -275,8 +285,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    QImage small(50, 50, QImage::Format_RGB32);
                                    small.fill(0);
                                    Platform::SavePicture(small, frame);
-                               }}),
-    [](const auto& info) { return std::string(info.param.name); });
+                               }}};
+    const std::vector<ResumeCase> unreadable = UnreadableFrames();
+    cases.insert(cases.end(), unreadable.begin(), unreadable.end());
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ResumeTest, testing::ValuesIn(ResumeCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct LongFilmCase
 {
@@ -358,7 +374,53 @@ TEST_P(StopTest, LeavesOnlyWholeFrames)
 
 INSTANTIATE_TEST_SUITE_P(Cli, StopTest,
                          testing::Values(StopCase{"CtrlC", SIGINT, 130},
-                                         StopCase{"Terminate", SIGTERM, 143}),
+                                         StopCase{"Terminate", SIGTERM, 143},
+                                         StopCase{"TerminalClosed", SIGHUP, 129}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct HardRun
+{
+    const char* name;
+    const char* shell; // runs the render "$0" "$@", exits with its status
+    const char* told;
+};
+
+class HardRunTest : public testing::TestWithParam<HardRun>
+{
+};
+
+// A closed progress pipe, or a process limit (which holds for nobody, not
+// root), leaves the frames of a plain render, and exit 0.
+TEST_P(HardRunTest, GivesTheSameFrames)
+{
+    const HardRun& c = GetParam();
+    if (QString(c.shell).contains("setpriv") && geteuid() != 0)
+        GTEST_SKIP() << "only root can run the render as nobody";
+    QTemporaryDir plain;
+    QTemporaryDir hard;
+    ASSERT_TRUE(QFile::setPermissions(hard.path(), QFileDevice::Permissions(0x7777)));
+    const QStringList film = RenderArguments("2", "3", 40, 104, "Rainbow", ".");
+    ASSERT_EQ(RunCli(film, plain.path()).exitCode, 0);
+
+    QProcess process;
+    process.setWorkingDirectory(hard.path());
+    process.start("bash", QStringList{"-c", c.shell, POWERREELS_CLI} + film +
+                              QStringList{"--threads", "200"});
+    ASSERT_TRUE(process.waitForFinished(300000));
+
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardError().contains(c.told));
+    EXPECT_EQ(FolderFiles(hard.path()), FolderFiles(plain.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, HardRunTest,
+    testing::Values(HardRun{"ProgressReaderGone",
+                            R"("$0" "$@" 2>&1 | head -c 1 >/dev/null; exit ${PIPESTATUS[0]})", ""},
+                    HardRun{"FewThreadsAllowed",
+                            R"(setpriv --reuid=65534 --regid=65534 --clear-groups )"
+                            R"(prlimit --nproc=6 "$0" "$@")",
+                            "Only "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "film/FrameNaming.h"
+#include "film/SharedFrameNames.h"
 #include "platform/Numbers.h"
 
 #include <QLocale>
@@ -130,5 +131,45 @@ TEST(FrameCaption, ShowsTheExponentAndState)
     EXPECT_EQ(Film::FrameCaption(2.25, " (SlideShow)", Platform::DecimalSeparator()),
               "PowerReels - e=2,250 (SlideShow)");
 }
+
+} // namespace
+
+namespace {
+
+// Films of one span and number of steps, the minimum walking from first.
+struct FilmFamily
+{
+    const char* name;
+    double first, by, span;
+    int films, steps;
+};
+
+class SharedNames : public testing::TestWithParam<FilmFamily>
+{
+};
+
+// The quick rule says what comparing every frame's name with the next says.
+TEST_P(SharedNames, AgreeWithEveryName)
+{
+    const FilmFamily& c = GetParam();
+    for (double eMin = c.first; eMin < c.first + c.films * c.by; eMin += c.by) {
+        const auto name = [&](std::int64_t k) {
+            const double e = Film::FrameExponent(eMin, eMin + c.span, c.steps, k);
+            return Film::FrameFilePath({}, Film::RenderedExponent(e), u'.');
+        };
+        bool shared = false;
+        for (std::int64_t k = 0; k < c.steps; ++k)
+            shared = shared || name(k) == name(k + 1);
+        EXPECT_EQ(Film::FramesShareNames(eMin, eMin + c.span, c.steps), shared) << eMin;
+    }
+}
+
+// The first film has frames 1 and 2 both named 001.002.
+INSTANTIATE_TEST_SUITE_P(Film, SharedNames,
+                         testing::Values(FilmFamily{"OnHalves", 1.0005, 0.001, 0.002, 400, 2},
+                                         FilmFamily{"LongOnHalves", 1.0005, 0.137, 1, 40, 1000},
+                                         FilmFamily{"OffHalves", 1, 0.0013, 0.002, 400, 2},
+                                         FilmFamily{"PastThousandths", 1e13, 1, 1, 20, 1000}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

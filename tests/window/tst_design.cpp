@@ -1,3 +1,4 @@
+#include "platform/Version.h"
 #include "support/ScriptedDesktop.h"
 #include "window/frmPowerReels.h"
 
@@ -6,6 +7,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The idle window as the user first meets it: controls, focus order, keys.
@@ -233,15 +235,24 @@ private slots:
         QCOMPARE(m_form->lngTwipsY, twips);
     }
 
-    void unwritableProgramFolderSendsFilmsToThePictures()
+    // An installed program (bin beside share with its desktop entry) is no
+    // place for films even where root may write.
+    void unwritableOrInstalledProgramFolderSendsFilmsToThePictures()
     {
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath("share/applications") &&
+                QDir(prefix.path()).mkpath("bin"));
+        QFile(prefix.filePath("share/applications/" POWERREELS_APP_ID ".desktop"))
+            .open(QIODevice::WriteOnly);
         QStandardPaths::setTestModeEnabled(true);
-        m_form.reset();
-        m_desktop.appPath = "/no/such/program/folder";
-        showForm();
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        QCOMPARE(m_form->strBasePath, pictures + "/PowerReels/");
-        QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+        for (const QString& folder : {QString("/no/such/program/folder"), prefix.filePath("bin")}) {
+            m_form.reset();
+            m_desktop.appPath = folder;
+            showForm();
+            QCOMPARE(m_form->strBasePath, pictures + "/PowerReels/");
+            QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+        }
         QStandardPaths::setTestModeEnabled(false);
     }
 

@@ -1,6 +1,7 @@
 #include "platform/RuntimeError.h"
 
 #include <string>
+#include <system_error>
 
 namespace Platform {
 
@@ -39,9 +40,15 @@ std::string describe(ErrorKind kind, const QString& detail)
 
 } // namespace
 
-RuntimeError::RuntimeError(ErrorKind kind, const QString& detail)
-    : std::runtime_error(describe(kind, detail)), m_kind(kind)
+RuntimeError::RuntimeError(ErrorKind kind, const QString& detail, const QString& reason)
+    : std::runtime_error(describe(kind, detail)), m_kind(kind), m_reason(reason)
 {
+}
+
+QString SystemReason(int error)
+{
+    // Unlike strerror, safe on any thread.
+    return QString::fromStdString(std::generic_category().message(error));
 }
 
 } // namespace Platform

@@ -12,6 +12,8 @@ void OnStopSignals(void (*handler)(int))
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal asks to stop like SIGTERM, not to die on the spot.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace Platform

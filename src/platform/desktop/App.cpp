@@ -12,6 +12,13 @@ QString Path()
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
+bool IsInstalledProgramFolder(const QString& path)
+{
+    const QDir folder(QDir::cleanPath(path));
+    return folder.dirName() == "bin" &&
+           QFileInfo::exists(folder.filePath("../share/applications/" POWERREELS_APP_ID ".desktop"));
+}
+
 bool IsWritableFolder(const QString& path)
 {
     const QFileInfo folder(path);

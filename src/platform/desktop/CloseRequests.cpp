@@ -14,7 +14,8 @@ namespace Platform {
 namespace {
 
 // Written by the signal handler, read on the UI thread. A signal handler can
-// do nothing safer than write one byte to a socket.
+// do nothing safer than write one byte to a socket; a non-blocking one, so
+// that a burst of signals with the UI thread busy never stalls the handler.
 int g_signalSocket[2] = {-1, -1};
 
 void OnSignal(int)
@@ -27,7 +28,8 @@ void OnSignal(int)
 
 void RouteCloseRequests(Form& form)
 {
-    if (g_signalSocket[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSocket) != 0)
+    if (g_signalSocket[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0,
+                                                  g_signalSocket) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &form);
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {

@@ -4,10 +4,12 @@
 #include "platform/StagedFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -45,7 +47,7 @@ std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
     if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || bitsPerPixel == 0)
         return std::nullopt;
     BitmapHeader bitmap;
-    bitmap.shape = {QSize(int(width), int(height)), int(bitsPerPixel)};
+    bitmap.shape = {QSize(int(width), int(height)), int(bitsPerPixel), compression == 0};
     bitmap.declaredFileSize = number(2, 4);
     // Uncompressed rows (plain or with bit fields) fill whole 32-bit words.
     if (compression == 0 || compression == 3)
@@ -53,14 +55,42 @@ std::optional<BitmapHeader> ReadBitmapHeader(QFile& file)
     return bitmap;
 }
 
+enum class Links
+{
+    Followed,
+    Refused,
+};
+
+// Opens path for reading only when it is a regular file. A FIFO or a device
+// under a picture's name would block the open or the reads for ever, so it is
+// judged before anything is opened, and what was opened is judged again in
+// case it was swapped meanwhile.
+bool OpenRegularFile(const QString& path, Links links, QFile& file)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    const int found = links == Links::Followed ? ::stat(name.constData(), &info)
+                                               : ::lstat(name.constData(), &info);
+    if (found != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const int descriptor =
+        ::open(name.constData(),
+               O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refused ? O_NOFOLLOW : 0));
+    if (descriptor < 0)
+        return false;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return false;
+    }
+    return true;
+}
+
 // A bitmap whose file lost its tail would be read with garbage in place of
 // the lost rows; one that promises more pixels than its file holds could
 // make the reader allocate gigabytes for nothing.
-std::optional<BitmapShape> WholeBitmap(const QString& path, qint64* pixelBytes = nullptr)
+std::optional<BitmapShape> WholeBitmap(QFile& file, qint64* pixelBytes = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
     const std::optional<BitmapHeader> header = ReadBitmapHeader(file);
     if (!header || file.size() < header->declaredFileSize || file.size() < header->pixelDataEnd)
         return std::nullopt;
@@ -87,7 +117,7 @@ void SavePicture(const QImage& image, const QString& path)
     StagedFile staged(path);
     QFile file(staged.path());
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw RuntimeError(ErrorKind::PathNotWritable, path);
+        throw RuntimeError(ErrorKind::PathNotWritable, path, file.errorString());
     QImage picture = image.convertToFormat(QImage::Format_RGB32);
     // A bitmap records a resolution; a fixed one keeps the same frame the
     // same bytes whatever screen, or none, it was drawn on. Setting it on a
@@ -101,7 +131,9 @@ void SavePicture(const QImage& image, const QString& path)
     const bool written = writer.write(picture);
     file.close();
     if (!written || file.error() != QFileDevice::NoError)
-        throw RuntimeError(ErrorKind::PathNotWritable, path);
+        throw RuntimeError(ErrorKind::PathNotWritable, path,
+                           file.error() != QFileDevice::NoError ? file.errorString()
+                                                                : writer.errorString());
     staged.commit();
 }
 
@@ -115,18 +147,29 @@ QImage NewPicture(int width, int height)
 
 std::optional<BitmapShape> WholeBitmapShape(const QString& path)
 {
-    return WholeBitmap(path);
+    QFile file;
+    if (!OpenRegularFile(path, Links::Refused, file))
+        return std::nullopt;
+    return WholeBitmap(file);
+}
+
+bool HoldsSavedPicture(const QString& path, QSize size)
+{
+    const std::optional<BitmapShape> shape = WholeBitmapShape(path);
+    return shape && *shape == BitmapShape{size, 24, true};
 }
 
 QImage LoadPicture(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    QFile file;
+    if (!OpenRegularFile(path, Links::Followed, file))
         throw RuntimeError(ErrorKind::FileNotFound, path);
     QImage image;
     qint64 pixelBytes = 0;
-    if (const std::optional<BitmapShape> shape = WholeBitmap(path, &pixelBytes)) {
+    if (const std::optional<BitmapShape> shape = WholeBitmap(file, &pixelBytes);
+        shape && file.seek(0)) {
         AllowReading(shape->size, pixelBytes);
-        QImageReader reader(path, "bmp");
+        QImageReader reader(&file, "bmp");
         reader.setDecideFormatFromContent(false);
         image = reader.read();
     }

@@ -44,7 +44,7 @@ public:
 
 private:
     RenderObserver& m_observer;
-    std::future<bool> m_pending;
+    std::future<QString> m_pending; // empty when saved, else why not
     FrameOfRender m_frame;
     std::int64_t m_failures = 0;
 };

@@ -19,6 +19,9 @@ struct RenderOptions : Film::FilmParameters
     bool resume = false;
 };
 
+// The options of render that take a value.
+QStringList RenderValueOptions();
+
 // Reads the arguments after "render". The four numbers get the window's
 // parameter check and its messages; a missing number reads like an empty
 // box. Throws Terminal::UsageError.

@@ -17,6 +17,9 @@ namespace Film {
 // when the name is not a film's or its numbers could not make a film.
 std::optional<FilmParameters> ParseFilmFolderName(const QString& name);
 
+// Frames reported one by one; past these only their number is told.
+inline constexpr std::size_t NamedFrames = 20;
+
 struct FilmFrame
 {
     std::int64_t k = 0; // index in the film, 0..steps
@@ -37,9 +40,10 @@ struct FilmFrames
 // The frame files of the film in folder, named as the film run names them,
 // found in one read of the folder: time and memory follow the files there,
 // not the film's length. The separator in the file names follows the number
-// settings the film was made under, which need not be the user's now: the
-// separator under which most frames are found is taken. Ends early, with
-// stopped set, once stop is not 0.
+// settings the film was made under, which need not be the user's now, nor
+// the same for all its parts: a frame is found under either, and the missing
+// ones are named with the separator under which most frames are found. Ends
+// early, with stopped set, once stop is not 0.
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
                           const std::atomic<int>& stop);
 

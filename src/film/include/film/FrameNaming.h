@@ -3,6 +3,7 @@
 #include "film/FilmParameters.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The one way the film run and the slide show compute a frame's exponent,
@@ -28,6 +29,11 @@ QString FrameFileName(double e, QChar separator);
 
 // folder + "/PowerReels-002.500.bmp".
 QString FrameFilePath(const QString& folderPath, double e, QChar separator);
+
+// The paths a frame may be stored under: with the user's decimal separator
+// first, then with the other one of point and comma, for a film rendered in
+// parts under different number settings.
+QStringList FrameFileCandidates(const QString& folderPath, double e);
 
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
 QString FrameCaption(double e, const QString& state, QChar separator);

@@ -40,6 +40,9 @@ struct ParameterCheck
     std::optional<double> eMax;
     std::optional<std::int32_t> steps;
     std::optional<std::int32_t> pixels;
+    // Refused only because two frames would share a file name: a film that
+    // an earlier version stored so may still be read.
+    bool namesShared = false;
 };
 
 // A film's four numbers, each none when it cannot be held (too large for a
@@ -58,7 +61,9 @@ FilmNumbers ReadFilmNumbers(const ParameterTexts& texts);
 
 // Checks the numbers in order; the first failing rule gives its message. A
 // number that could not be held gives "Redo From Start." with no field, but
-// only once the rules before it have passed.
+// only once the rules before it have passed. The last rule refuses a film two
+// of whose frames would get one file name ("Please, fewer 'Steps': ...", on
+// Steps).
 ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels);
 
 // Both in one, as the window's parameter check does.

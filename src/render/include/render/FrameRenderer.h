@@ -93,6 +93,12 @@ public:
 
     int pixels() const;
 
+    // The worker threads running and those the request asked for; fewer run
+    // when the system allows no more threads (none: the constructor computed
+    // every column itself).
+    int workers() const;
+    int workersAsked() const;
+
     // Whether every column has gone to a worker: the cores that find none
     // left may start on the next frame.
     bool allColumnsHandedOut() const;

@@ -24,6 +24,9 @@ public:
     void problem(const QString& text) override;
 };
 
+// "text: reason." for a failure the system gave a reason for, else "text.".
+QString WithReason(const QString& text, const QString& reason);
+
 // Writes one line to stderr at once.
 void WriteStderr(const QString& text);
 

@@ -20,11 +20,18 @@ enum class ErrorKind
 class RuntimeError : public std::runtime_error
 {
 public:
-    explicit RuntimeError(ErrorKind kind, const QString& detail = {});
+    // reason: the system's own words for why a file operation failed
+    // ("Permission denied"), when there are any.
+    explicit RuntimeError(ErrorKind kind, const QString& detail = {}, const QString& reason = {});
     ErrorKind kind() const { return m_kind; }
+    const QString& reason() const { return m_reason; }
 
 private:
     ErrorKind m_kind;
+    QString m_reason;
 };
+
+// The system's words for an errno value, e.g. "No space left on device".
+QString SystemReason(int error);
 
 } // namespace Platform

@@ -14,6 +14,11 @@ inline constexpr int Minor = POWERREELS_VERSION_MINOR;
 // unless it is the root.
 QString Path();
 
+// Whether a program folder is an install's: <prefix>/bin with the program's
+// desktop entry under <prefix>/share, for any prefix. Such a folder is never
+// a place for films, even where the user may write (root in /usr/bin).
+bool IsInstalledProgramFolder(const QString& path);
+
 // Whether the running user may create files in a folder.
 bool IsWritableFolder(const QString& path);
 

@@ -24,7 +24,7 @@ namespace UnloadOrigin {
 inline constexpr int FormControlMenu = 0; // the close box or the window manager
 inline constexpr int FormCode = 1;        // the program's own Unload
 inline constexpr int AppWindows = 2;      // the desktop session ends
-inline constexpr int TaskManager = 3;     // SIGTERM or SIGINT
+inline constexpr int TaskManager = 3;     // SIGTERM, SIGINT or SIGHUP
 } // namespace UnloadOrigin
 
 // A fixed-border window measured in twips, with a persistent drawing image

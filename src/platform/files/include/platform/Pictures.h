@@ -13,7 +13,7 @@ namespace Platform {
 void SavePicture(const QImage& image, const QString& path);
 
 // Reads a bitmap written by SavePicture. Throws RuntimeError(FileNotFound)
-// for a missing file and RuntimeError(InvalidArgument) for one that is not a
+// for a missing file or anything but a regular file (never blocking on one) and RuntimeError(InvalidArgument) for one that is not a
 // whole, readable bitmap.
 QImage LoadPicture(const QString& path);
 
@@ -24,12 +24,20 @@ struct BitmapShape
 {
     QSize size;
     int bitsPerPixel = 0;
+    bool uncompressed = true; // plain rows: neither run-length coded nor bit fields
     bool operator==(const BitmapShape&) const = default;
 };
 
 // The shape of a bitmap file that holds all the pixels its headers promise;
-// none for anything else. Reads only the headers.
+// none for anything else, a link included. Reads only the headers; a FIFO or
+// a device is judged without being opened.
 std::optional<BitmapShape> WholeBitmapShape(const QString& path);
+
+// Whether path holds a picture of this size as SavePicture writes it: a
+// regular file of its own (no link, FIFO or device, none of which is opened)
+// with an uncompressed 24-bit bitmap and every pixel present. The one test of
+// a frame on disk, for keeping it on resume and for reading it on export.
+bool HoldsSavedPicture(const QString& path, QSize size);
 
 // The empty picture.
 QImage LoadPicture();

@@ -30,10 +30,12 @@ private:
     QString m_finalPath;
     QString m_folder;
     QString m_path;
+    int m_lock = -1; // held while the staging is in use
 };
 
-// Removes from folder what staged files of this machine's processes that no
-// longer run have left behind: a kill gives them no time to clean up.
+// Removes from folder the staging that writers which no longer run left
+// behind (a kill gives them no time to clean up): only staging whose lock
+// nobody holds, on this machine or any other that shares the folder.
 void ClearAbandonedStaging(const QString& folder);
 
 } // namespace Platform

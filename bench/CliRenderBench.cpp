@@ -54,11 +54,14 @@ double FramesSeconds(const Cli::RenderOptions& options, Render::MathPath path, i
 
 // The command line's whole render of a film, saving included, into a fresh
 // folder per run, against the same frames rendered alone. Arguments: frames,
-// worker threads (0: one per core).
+// worker threads (0: one per core), and 1 for PNG frames, which the writer
+// thread compresses while the next frame renders.
 void CliRender(benchmark::State& state)
 {
     const int frames = int(state.range(0));
-    const Cli::RenderOptions film = Film(frames, int(state.range(1)));
+    Cli::RenderOptions film = Film(frames, int(state.range(1)));
+    if (state.range(2) == 1)
+        film.format = Platform::PictureFormat::Png;
     const auto observer = Cli::MakeQuietProgress();
     const std::atomic<int> stop{0};
     double filmSeconds = 0;
@@ -85,12 +88,14 @@ void CliRender(benchmark::State& state)
 // A 100-frame 512 x 512 film takes seconds, so one run of each is enough;
 // the 10-frame film is the quick look.
 BENCHMARK(CliRender)
-    ->ArgNames({"frames", "threads"})
+    ->ArgNames({"frames", "threads", "png"})
     ->Apply([](benchmark::internal::Benchmark* benchmark) {
         for (int frames : {10, 100}) {
-            benchmark->Args({frames, 1});
-            if (std::thread::hardware_concurrency() > 1)
-                benchmark->Args({frames, 0});
+            for (int png : {0, 1}) {
+                benchmark->Args({frames, 1, png});
+                if (std::thread::hardware_concurrency() > 1)
+                    benchmark->Args({frames, 0, png});
+            }
         }
     })
     ->Iterations(1)

@@ -56,7 +56,8 @@ QString FramePath(const QString& folder, const RenderOptions& options, std::int6
 // been rendered under different number settings.
 bool IsStoredWhole(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    const QStringList candidates = Film::FrameFileCandidates(folder, options.renderedExponent(k));
+    const QStringList candidates =
+        Film::FrameFileCandidates(folder, options.renderedExponent(k), options.format);
     return std::any_of(candidates.begin(), candidates.end(), [&](const QString& path) {
         return Platform::HoldsSavedPicture(path, QSize(options.pixels, options.pixels));
     });
@@ -187,7 +188,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
                                     ? options.threads
                                     : int(std::max(1u, std::thread::hardware_concurrency())));
     FrameQueue queue(options, std::move(*kept), budget);
-    FrameWriter writer(observer);
+    FrameWriter writer(observer, options.format);
     bool toldThreads = false;
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();

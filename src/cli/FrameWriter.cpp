@@ -10,7 +10,10 @@ namespace Cli {
 
 using namespace Terminal;
 
-FrameWriter::FrameWriter(RenderObserver& observer) : m_observer(observer) {}
+FrameWriter::FrameWriter(RenderObserver& observer, Platform::PictureFormat format)
+    : m_observer(observer), m_format(format)
+{
+}
 
 FrameWriter::~FrameWriter()
 {
@@ -22,9 +25,9 @@ void FrameWriter::write(QImage image, const FrameOfRender& frame)
 {
     report(true);
     m_frame = frame;
-    auto save = [image = std::move(image), path = frame.path]() -> QString {
+    auto save = [image = std::move(image), path = frame.path, format = m_format]() -> QString {
         try {
-            Platform::SavePicture(image, path);
+            Platform::SavePicture(image, path, format);
             return {};
         } catch (const Platform::RuntimeError& error) {
             // Never empty: an empty text means saved.
@@ -54,12 +57,12 @@ void FrameWriter::report(bool wait)
         m_observer.frameSaved(m_frame.position, m_frame.e, m_frame.path, seconds);
     } else {
         ++m_failures;
-        m_observer.problem(WithReason(
-            QString("Frame %1 (e=%2) could not be written to \"%3\"")
-                .arg(m_frame.k)
-                .arg(Platform::Format(m_frame.e, u"0.000", Platform::DecimalSeparator()),
-                     m_frame.path),
-            failure));
+        m_observer.problem(
+            WithReason(QString("Frame %1 (e=%2) could not be written to \"%3\"")
+                           .arg(m_frame.k)
+                           .arg(Platform::Format(m_frame.e, u"0.000", Platform::DecimalSeparator()),
+                                m_frame.path),
+                       failure));
     }
 }
 

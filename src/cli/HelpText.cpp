@@ -15,9 +15,10 @@ namespace {
 constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
-  Calculate. The numbers get the window's checks and messages. With
-  --supersample or --smooth the folder's name ends in " SSn", " Smooth" or
-  " SSn Smooth", so that such frames never mix with the window's.
+  Calculate (or PNG files of the same pixels with --format png). The
+  numbers get the window's checks and messages. With --supersample or
+  --smooth the folder's name ends in " SSn", " Smooth" or " SSn Smooth", so
+  that such frames never mix with the window's.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
       --steps N       the number of steps; the film has N + 1 frames
@@ -27,7 +28,10 @@ constexpr std::string_view RenderSection = R"(Render options:
       --frames A-B    only frames A to B of the film's 0 to N; A alone: one frame
       --threads N     worker threads (default: one per core)
       --resume        keeps the frames of the range already on disk whole and
-                      renders only the missing or damaged ones
+                      renders only the missing or damaged ones (a PNG must
+                      decode whole)
+      --format F      bmp (default: the window's bitmaps) or png: the same
+                      pixels in a few percent of the bytes, as PowerReels-*.png
       --supersample N
                       anti-aliasing: each pixel the mean of N x N samples
                       spread over it, averaged in linear light; 1 (default)
@@ -42,12 +46,22 @@ constexpr std::string_view RenderSection = R"(Render options:
 
 constexpr std::string_view ExportSection = R"(Export options:
   export encodes the frames of a film folder that render made as a video,
-  its type by the ending: .mp4 (H.264), .webm (VP9) or .gif.
+  its type by the ending: .mp4 (H.264), .webm (VP9) or .gif. It reads bitmap
+  and PNG frames; a frame there in both is taken from the bitmap, or from the
+  PNG when the bitmap is not whole.
       --out FILE      the video to write; never left half-written
-      --fps N         frames per second (default 24)
+      --fps N         frames per second, above 0 and at most 100: 24
+                      (default), 29.97 or 30000/1001, stored exactly
+      --size WxH      scales the video to W x H pixels (area averaging when
+                      shrinking, Lanczos when enlarging); .mp4 and .webm get
+                      an odd side one pixel larger (default: the frame size)
+      --crf N         quality of .mp4 (0 to 51, default 18) and .webm (0 to 63,
+                      default 30): lower is better and larger
       --pingpong      forward, then back, for a seamless loop
       --hold N        shows the first and the last frame N frame times
       --              ends the options: FOLDER may then start with --
+  On a terminal a bar shows the frames encoded of all, the elapsed and the
+  remaining time.
   Exit status: 0 written; 1 no frame found, or the video could not be
   written; 2 wrong arguments or a folder whose name is not a film's;
   129 SIGHUP; 130 Ctrl-C; 143 SIGTERM.

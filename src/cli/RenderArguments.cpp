@@ -59,8 +59,8 @@ void RequireNamesThatFit(const RenderOptions& options)
 
 QStringList RenderValueOptions()
 {
-    return {"--emin", "--emax",   "--steps",   "--pixels",     "--palette",
-            "--dir",  "--frames", "--threads", "--supersample"};
+    return {"--emin", "--emax",   "--steps",   "--pixels", "--palette",
+            "--dir",  "--frames", "--threads", "--format", "--supersample"};
 }
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
@@ -100,6 +100,14 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     if (scanned.values.contains("--threads"))
         options.threads = ReadCount(scanned.values["--threads"], 1, MaxThreads, "--threads");
     options.resume = scanned.flags.contains("--resume");
+    if (scanned.values.contains("--format")) {
+        const std::optional<Platform::PictureFormat> format =
+            Platform::PictureFormatNamed(scanned.values["--format"]);
+        if (!format)
+            throw UsageError(
+                QString("--format is bmp or png, not \"%1\".").arg(scanned.values["--format"]));
+        options.format = *format;
+    }
     if (scanned.values.contains("--dir"))
         options.parent = scanned.values["--dir"];
     if (options.parent.isEmpty())

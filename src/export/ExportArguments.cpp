@@ -1,5 +1,6 @@
 #include "export/ExportArguments.h"
 
+#include "film/FilmParameters.h"
 #include "terminal/CommandLine.h"
 
 namespace Export {
@@ -8,11 +9,40 @@ using namespace Terminal;
 
 namespace {
 
-// Players show GIF frame times in hundredths of a second and most videos
-// stay well below this.
-constexpr int MaxFramesPerSecond = 100;
 // Ten minutes of one frame at the highest rate.
 constexpr int MaxHold = 60000;
+
+FrameRate ReadRateOption(const QString& text)
+{
+    const std::optional<FrameRate> rate = ReadFrameRate(text);
+    if (!rate)
+        throw UsageError(QString("--fps wants frames per second above 0 and at most %1, such as "
+                                 "24, 29.97 or 30000/1001, not \"%2\".")
+                             .arg(MaxFramesPerSecond)
+                             .arg(text));
+    return *rate;
+}
+
+QSize ReadSizeOption(const QString& text)
+{
+    const std::optional<QSize> size = ReadVideoSize(text, Film::MaxPixels);
+    if (!size)
+        throw UsageError(QString("--size wants WIDTHxHEIGHT, each from 1 to %1, such as "
+                                 "1080x1080, not \"%2\".")
+                             .arg(Film::MaxPixels)
+                             .arg(text));
+    return *size;
+}
+
+int ReadCrfOption(const QString& text, VideoKind kind)
+{
+    const int highest = FactsOf(kind).highestCrf;
+    if (highest < 0)
+        throw UsageError(
+            QString("--crf sets the quality of .mp4 and .webm videos; a %1 keeps every colour.")
+                .arg(VideoKindName(kind)));
+    return ReadCount(text, 0, highest, QString("--crf for %1").arg(VideoKindName(kind)));
+}
 
 } // namespace
 
@@ -32,8 +62,11 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
                              .arg(options.out, VideoEndingList()));
     options.kind = *kind;
     if (scanned.values.contains("--fps"))
-        options.framesPerSecond =
-            ReadCount(scanned.values["--fps"], 1, MaxFramesPerSecond, "--fps");
+        options.tuning.rate = ReadRateOption(scanned.values["--fps"]);
+    if (scanned.values.contains("--size"))
+        options.tuning.size = ReadSizeOption(scanned.values["--size"]);
+    if (scanned.values.contains("--crf"))
+        options.tuning.crf = ReadCrfOption(scanned.values["--crf"], options.kind);
     if (scanned.values.contains("--hold"))
         options.hold = ReadCount(scanned.values["--hold"], 1, MaxHold, "--hold");
     options.pingpong = scanned.flags.contains("--pingpong");

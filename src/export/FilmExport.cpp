@@ -1,5 +1,6 @@
 #include "export/FilmExport.h"
 
+#include "EncodeProgress.h"
 #include "export/PlayOrder.h"
 #include "export/VideoWriter.h"
 #include "film/FilmFolder.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <unistd.h>
 
 namespace Export {
 
@@ -48,25 +50,34 @@ void ReportMissing(const FilmFrames& frames, Console& console)
 }
 
 // The frames that can go into the video, the others reported: only a whole
-// bitmap of the film's size.
+// picture of the film's size. A frame there as bitmap and PNG is taken from
+// the bitmap, or from the PNG when the bitmap is not whole.
 std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParameters& film,
                                     Console& console)
 {
     ReportMissing(frames, console);
+    const QSize size(film.pixels, film.pixels);
     std::vector<FilmFrame> usable;
     std::size_t damaged = 0;
-    for (const FilmFrame& frame : frames.present) {
-        if (Platform::HoldsSavedPicture(frame.path, QSize(film.pixels, film.pixels))) {
+    for (FilmFrame frame : frames.present) {
+        bool whole = Platform::HoldsSavedPicture(frame.path, size);
+        if (!whole && !frame.otherPath.isEmpty() &&
+            Platform::HoldsSavedPicture(frame.otherPath, size)) {
+            frame.path = frame.otherPath;
+            whole = true;
+        }
+        if (whole) {
             usable.push_back(frame);
         } else if (++damaged <= NamedFrames) {
-            console.problem(QString("%1 is not a whole %2 x %2 bitmap (%3); it is left out.")
+            console.problem(QString("%1 is not a whole %2 x %2 %3 (%4); it is left out.")
                                 .arg(FrameName(frame))
                                 .arg(film.pixels)
+                                .arg(frame.path.endsWith(".png") ? "PNG" : "bitmap")
                                 .arg(QFileInfo(frame.path).fileName()));
         }
     }
     if (damaged > NamedFrames)
-        console.problem(QString("%1 more frames are not whole bitmaps; they are left out.")
+        console.problem(QString("%1 more frames are not whole pictures; they are left out.")
                             .arg(damaged - NamedFrames));
     return usable;
 }
@@ -74,7 +85,7 @@ std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParamete
 // Encodes the frames in order into the staged video; a frame that cannot be
 // read after all is left out. Returns how many pictures went in.
 qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames,
-                       const std::vector<int>& order, Console& console,
+                       const std::vector<int>& order, EncodeProgress& console,
                        const std::atomic<int>& stop)
 {
     qsizetype encoded = 0;
@@ -100,7 +111,7 @@ qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames
             }
         }
         writer.addFrame(picture);
-        ++encoded;
+        console.encoded(++encoded);
     }
     return encoded;
 }
@@ -129,9 +140,12 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
         Platform::ClearAbandonedStaging(QFileInfo(options.out).absolutePath());
         Platform::StagedFile staged(options.out);
         VideoWriter writer(options.kind, staged.path(), QSize(film.pixels, film.pixels),
-                           options.framesPerSecond);
+                           options.tuning);
         videoSize = writer.videoSize();
-        encoded = EncodeFrames(writer, frames, order, console, stop);
+        {
+            EncodeProgress progress(console, qsizetype(order.size()), isatty(STDERR_FILENO));
+            encoded = EncodeFrames(writer, frames, order, progress, stop);
+        }
         if (stop.load() != 0)
             return Stopped(console, stop);
         if (encoded == 0) {
@@ -145,14 +159,17 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
         console.problem(error.message());
         return ExitFailure;
     } catch (const Platform::RuntimeError& error) {
-        console.problem(WithReason(QString("Cannot write \"%1\"").arg(options.out), error.reason()));
+        console.problem(
+            WithReason(QString("Cannot write \"%1\"").arg(options.out), error.reason()));
         return ExitFailure;
     }
     console.note(QString("Wrote \"%1\": %2, %3 x %4, %5 frames at %6 per second (%7 s).")
                      .arg(options.out, VideoKindName(options.kind),
                           QString::number(videoSize.width()), QString::number(videoSize.height()),
-                          QString::number(encoded), QString::number(options.framesPerSecond),
-                          QString::number(double(encoded) / options.framesPerSecond, 'f', 2)));
+                          QString::number(encoded), FrameRateText(options.tuning.rate),
+                          QString::number(double(encoded) * options.tuning.rate.denominator /
+                                              options.tuning.rate.numerator,
+                                          'f', 2)));
     return ExitSuccess;
 }
 
@@ -171,8 +188,10 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
                             .arg(options.folder));
         return ExitUsage;
     }
-    if (const std::optional<QString> refusal =
-            SizeRefusal(options.kind, QSize(film->pixels, film->pixels))) {
+    // Asked for, the video's size decides what the encoders can take.
+    const QSize size =
+        options.tuning.size.isEmpty() ? QSize(film->pixels, film->pixels) : options.tuning.size;
+    if (const std::optional<QString> refusal = SizeRefusal(options.kind, size)) {
         console.problem(*refusal);
         return ExitFailure;
     }
@@ -184,11 +203,11 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
         console.problem(QString("No frame of the film is in \"%1\".").arg(options.folder));
         return ExitFailure;
     }
-    if (const std::optional<QString> warning =
-            SizeWarning(options.kind, QSize(film->pixels, film->pixels)))
+    if (const std::optional<QString> warning = SizeWarning(options.kind, size))
         console.problem(*warning);
     if (const int playable = FactsOf(options.kind).playableFramesPerSecond;
-        playable > 0 && options.framesPerSecond > playable)
+        playable > 0 &&
+        options.tuning.rate.numerator > qint64(playable) * options.tuning.rate.denominator)
         console.problem(QString("Browsers play a %1 of more than %2 frames per second at 10 "
                                 "frames per second; a lower --fps plays as asked.")
                             .arg(QLatin1String(FactsOf(options.kind).codec))

@@ -1,7 +1,9 @@
 #include "export/FramePixels.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
+#include <vector>
 
 namespace Export {
 
@@ -61,7 +63,46 @@ void MapToFixedPalette(const QImage& source, std::uint8_t* indices, int stride,
     }
 }
 
+// The entry of the palette closest to colour, by squared distance.
+std::uint8_t NearestEntry(QRgb colour, const std::uint32_t* palette)
+{
+    int best = 0;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int index = 0; index < 256; ++index) {
+        const int red = qRed(colour) - qRed(palette[index]);
+        const int green = qGreen(colour) - qGreen(palette[index]);
+        const int blue = qBlue(colour) - qBlue(palette[index]);
+        const int distance = red * red + green * green + blue * blue;
+        if (distance < bestDistance) {
+            best = index;
+            bestDistance = distance;
+        }
+    }
+    return std::uint8_t(best);
+}
+
 } // namespace
+
+void FillNearestPalettePicture(const QImage& scaled, const QImage& frame, std::uint8_t* indices,
+                               int stride, std::uint32_t* palette)
+{
+    // The frame's indices are only a means to its palette.
+    std::vector<std::uint8_t> frameIndices(std::size_t(frame.width()) * frame.height());
+    FillPalettePicture(frame, frameIndices.data(), frame.width(), palette);
+    const QImage source = scaled.convertToFormat(QImage::Format_RGB32);
+    std::unordered_map<QRgb, std::uint8_t> nearest;
+    for (int row = 0; row < source.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        std::uint8_t* target = indices + std::ptrdiff_t(row) * stride;
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb colour = line[x] | 0xFF000000u;
+            auto found = nearest.find(colour);
+            if (found == nearest.end())
+                found = nearest.emplace(colour, NearestEntry(colour, palette)).first;
+            target[x] = found->second;
+        }
+    }
+}
 
 bool FillPalettePicture(const QImage& frame, std::uint8_t* indices, int stride,
                         std::uint32_t* palette)

@@ -24,7 +24,7 @@ constexpr int GifFramesPerSecond = 50;
 
 constexpr std::array<VideoKindFacts, 3> Kinds = {{
     {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
-     Mp4MuxerOptions, H264Macroblocks, 0},
+     Mp4MuxerOptions, H264Macroblocks, 0, 51},
     {VideoKind::WebM,
      "webm",
      "WebM (VP9)",
@@ -35,8 +35,9 @@ constexpr std::array<VideoKindFacts, 3> Kinds = {{
      Vp9Options,
      {},
      0,
-     0},
-    {VideoKind::Gif, "gif", "GIF", "GIF", "gif", "gif", false, {}, {}, 0, GifFramesPerSecond},
+     0,
+     63},
+    {VideoKind::Gif, "gif", "GIF", "GIF", "gif", "gif", false, {}, {}, 0, GifFramesPerSecond, -1},
 }};
 
 } // namespace

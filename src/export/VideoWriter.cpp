@@ -1,5 +1,6 @@
 #include "export/VideoWriter.h"
 
+#include "FrameScaler.h"
 #include "export/FramePixels.h"
 
 extern "C" {
@@ -89,6 +90,11 @@ QSize VideoSizeFor(VideoKind kind, QSize frameSize)
     return QSize((frameSize.width() + 1) & ~1, (frameSize.height() + 1) & ~1);
 }
 
+QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning)
+{
+    return VideoSizeFor(kind, tuning.size.isEmpty() ? frameSize : tuning.size);
+}
+
 std::optional<QString> SizeRefusal(VideoKind, QSize frameSize)
 {
     QuietFFmpeg();
@@ -136,20 +142,23 @@ struct VideoWriter::State
     std::unique_ptr<AVCodecContext, CodecDeleter> codec;
     AVStream* stream = nullptr; // owned by format
     std::unique_ptr<SwsContext, ScaleDeleter> scale;
+    std::unique_ptr<FrameScaler> scaler; // when another size was asked for
     std::unique_ptr<AVFrame, FrameDeleter> picture;
     std::unique_ptr<AVFrame, FrameDeleter> rgb; // the frame before conversion
     std::unique_ptr<AVPacket, PacketDeleter> packet;
     std::int64_t nextPts = 0;
     bool finished = false;
 
-    void open(const VideoKindFacts& facts, const QString& path, int framesPerSecond);
-    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder, int framesPerSecond);
+    void open(const VideoKindFacts& facts, const QString& path, const VideoTuning& tuning);
+    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
+                     const VideoTuning& tuning);
     void startFile(const QString& path);
     void allocateFrames(const VideoKindFacts& facts);
     void send(const AVFrame* frame);
 };
 
-void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path, int framesPerSecond)
+void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path,
+                              const VideoTuning& tuning)
 {
     const AVCodec* encoder = avcodec_find_encoder_by_name(facts.encoder);
     if (encoder == nullptr)
@@ -161,13 +170,15 @@ void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path, 
                                          QFile::encodeName(path).constData()),
           QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
-    openEncoder(facts, encoder, framesPerSecond);
+    openEncoder(facts, encoder, tuning);
     startFile(path);
+    if (!tuning.size.isEmpty() && tuning.size != frameSize)
+        scaler = std::make_unique<FrameScaler>(frameSize, videoSize, PixelFormatOf(facts));
     allocateFrames(facts);
 }
 
 void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
-                                     int framesPerSecond)
+                                     const VideoTuning& tuning)
 {
     codec.reset(avcodec_alloc_context3(encoder));
     if (!codec)
@@ -175,8 +186,8 @@ void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec*
     codec->width = videoSize.width();
     codec->height = videoSize.height();
     codec->pix_fmt = PixelFormatOf(facts);
-    codec->time_base = AVRational{1, framesPerSecond};
-    codec->framerate = AVRational{framesPerSecond, 1};
+    codec->time_base = AVRational{tuning.rate.denominator, tuning.rate.numerator};
+    codec->framerate = AVRational{tuning.rate.numerator, tuning.rate.denominator};
     codec->sample_aspect_ratio = AVRational{1, 1};
     if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
         codec->color_range = AVCOL_RANGE_MPEG;
@@ -187,6 +198,9 @@ void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec*
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = Dictionary(facts.encoderOptions);
+    // Asked for, it replaces the table's quality.
+    if (tuning.crf)
+        av_dict_set(&options, "crf", QByteArray::number(*tuning.crf).constData(), 0);
     const int opened = avcodec_open2(codec.get(), encoder, &options);
     av_dict_free(&options);
     Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
@@ -221,7 +235,7 @@ void VideoWriter::State::allocateFrames(const VideoKindFacts& facts)
     picture->height = videoSize.height();
     Check(av_frame_get_buffer(picture.get(), 0), "Out of memory for a frame");
 
-    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P && !scaler) {
         scale.reset(sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_RGB24,
                                    videoSize.width(), videoSize.height(), PixelFormatOf(facts),
                                    SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
@@ -256,15 +270,16 @@ void VideoWriter::State::send(const AVFrame* frame)
     }
 }
 
-VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond)
+VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize,
+                         const VideoTuning& tuning)
     : m_state(std::make_unique<State>())
 {
     QuietFFmpeg();
     const VideoKindFacts& facts = FactsOf(kind);
     m_state->kind = kind;
     m_state->frameSize = frameSize;
-    m_state->videoSize = VideoSizeFor(kind, frameSize);
-    m_state->open(facts, path, framesPerSecond);
+    m_state->videoSize = VideoSizeFor(kind, frameSize, tuning);
+    m_state->open(facts, path, tuning);
 }
 
 VideoWriter::~VideoWriter() = default;
@@ -280,6 +295,12 @@ void VideoWriter::addFrame(const QImage& frame)
     if (frame.size() != state.frameSize)
         throw VideoError("A frame has the wrong size.");
     Check(av_frame_make_writable(state.picture.get()), "Out of memory for a frame");
+    if (state.scaler) {
+        state.scaler->scale(frame, *state.picture);
+        state.picture->pts = state.nextPts++;
+        state.send(state.picture.get());
+        return;
+    }
     const QImage padded = PadToSize(frame.convertToFormat(QImage::Format_RGB32), state.videoSize);
     if (state.scale) {
         // swscale may read past the end of a row: it reads from FFmpeg's

@@ -52,16 +52,30 @@ qsizetype SeparatorAt(const QString& name)
     return name.lastIndexOf(Platform::DecimalSeparator(), -5);
 }
 
+// A frame's file, the bitmap first when the frame is there in both formats.
+void AddFile(FilmFrame& frame, const FilmFrame& file, Platform::PictureFormat format)
+{
+    if (frame.path.isEmpty()) {
+        frame = file;
+    } else if (format == Platform::PictureFormat::Bmp) {
+        frame.otherPath = frame.path;
+        frame.path = file.path;
+    } else {
+        frame.otherPath = file.path;
+    }
+}
+
 // The frames whose name is this file's, by the separator the name uses. A
 // name holds the exponent to three decimals, and frames lie at least 0.001
 // apart, so only the nearest frames can bear it.
 void MatchFile(const QString& name, const FilmParameters& film, const QString& folder,
                std::map<QChar, std::map<std::int64_t, FilmFrame>>& bySeparator)
 {
-    static const QRegularExpression frameName(R"(^PowerReels-([0-9]+)(\D)([0-9]{3})\.bmp$)");
+    static const QRegularExpression frameName(R"(^PowerReels-([0-9]+)(\D)([0-9]{3})\.(bmp|png)$)");
     const QRegularExpressionMatch match = frameName.match(name);
     if (!match.hasMatch())
         return;
+    const Platform::PictureFormat format = *Platform::PictureFormatNamed(match.captured(4));
     const qsizetype separatorAt = match.capturedStart(2);
     const QString pointName = WithSeparator(name, separatorAt, u'.');
     const double named = (match.captured(1) + "." + match.captured(3)).toDouble();
@@ -74,10 +88,9 @@ void MatchFile(const QString& name, const FilmParameters& film, const QString& f
         if (k < 0 || k > film.steps)
             continue;
         const double e = film.frameExponent(k);
-        const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator());
-        const QString own = path.mid(path.lastIndexOf('/') + 1);
+        const QString own = FrameFileName(e, Platform::DecimalSeparator(), format);
         if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
-            bySeparator[name[separatorAt]][k] = {k, e, folder + "/" + name};
+            AddFile(bySeparator[name[separatorAt]][k], {k, e, folder + "/" + name, {}}, format);
     }
 }
 
@@ -86,13 +99,21 @@ void MatchFile(const QString& name, const FilmParameters& film, const QString& f
 void FindMissing(const QString& folder, const FilmParameters& film, QChar separator,
                  FilmFrames& frames)
 {
+    // Named in the format most of the present frames have.
+    const auto pngs =
+        std::count_if(frames.present.begin(), frames.present.end(),
+                      [](const FilmFrame& frame) { return frame.path.endsWith(".png"); });
+    const Platform::PictureFormat format = 2 * pngs > qsizetype(frames.present.size())
+                                               ? Platform::PictureFormat::Png
+                                               : Platform::PictureFormat::Bmp;
     std::int64_t next = 0;
     const auto addGap = [&](std::int64_t end) {
         frames.missingCount += end - next;
         for (; next < end && frames.missing.size() < NamedFrames; ++next) {
             const double e = film.frameExponent(next);
-            const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator());
-            frames.missing.push_back({next, e, WithSeparator(path, SeparatorAt(path), separator)});
+            const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator(), format);
+            frames.missing.push_back(
+                {next, e, WithSeparator(path, SeparatorAt(path), separator), {}});
         }
     };
     for (const FilmFrame& frame : frames.present) {

@@ -31,7 +31,7 @@ QString FilmParameters::folderName(QChar separator) const
 
 QString FilmParameters::frameFileName(std::int64_t k, QChar separator) const
 {
-    return FrameFileName(renderedExponent(k), separator);
+    return FrameFileName(renderedExponent(k), separator, format);
 }
 
 int PaletteIndex(const QString& name)

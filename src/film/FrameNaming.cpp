@@ -27,23 +27,24 @@ QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QCh
     return basePath.isEmpty() ? variantName : PathInFolder(basePath, variantName);
 }
 
-QString FrameFileName(double e, QChar separator)
+QString FrameFileName(double e, QChar separator, Platform::PictureFormat format)
 {
-    return "PowerReels-" + Format(e, u"000.000", separator) + ".bmp";
+    return "PowerReels-" + Format(e, u"000.000", separator) + "." + Platform::PictureSuffix(format);
 }
 
-QString FrameFilePath(const QString& folderPath, double e, QChar separator)
+QString FrameFilePath(const QString& folderPath, double e, QChar separator,
+                      Platform::PictureFormat format)
 {
-    return folderPath + "/" + FrameFileName(e, separator);
+    return folderPath + "/" + FrameFileName(e, separator, format);
 }
 
-QStringList FrameFileCandidates(const QString& folderPath, double e)
+QStringList FrameFileCandidates(const QString& folderPath, double e, Platform::PictureFormat format)
 {
     const QChar own = Platform::DecimalSeparator();
-    QStringList paths = {FrameFilePath(folderPath, e, own)};
+    QStringList paths = {FrameFilePath(folderPath, e, own, format)};
     for (const QChar other : {QChar(u'.'), QChar(u',')}) {
         if (other != own)
-            paths << FrameFilePath(folderPath, e, other);
+            paths << FrameFilePath(folderPath, e, other, format);
     }
     return paths;
 }

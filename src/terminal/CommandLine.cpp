@@ -44,7 +44,7 @@ ScannedArguments ScanArguments(const QStringList& arguments, const QStringList& 
 
 QStringList ExportValueOptions()
 {
-    return {"--out", "--fps", "--hold"};
+    return {"--out", "--fps", "--hold", "--size", "--crf"};
 }
 
 int ReadCount(const QString& text, int minimum, int maximum, const QString& what)

@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QProcess>
 #include <csignal>
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment)
@@ -19,6 +22,34 @@ CliResult RunCli(const QStringList& arguments, const QString& folder,
         return result;
     result.exitCode = process.exitCode();
     result.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+CliResult RunCliOnTerminal(const QStringList& arguments)
+{
+    QList<QByteArray> words = {POWERREELS_CLI};
+    for (const QString& argument : arguments)
+        words << argument.toLocal8Bit();
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    CliResult result;
+    QByteArray screen;
+    char buffer[4096];
+    for (ssize_t got; child > 0 && (got = read(terminal, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, got);
+    close(terminal);
+    int status = 0;
+    if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
+        result.exitCode = WEXITSTATUS(status);
+    result.err = QString::fromLocal8Bit(screen);
     return result;
 }
 
@@ -89,8 +120,16 @@ std::vector<UnreadableFrame> UnreadableFrames()
         };
     };
     // Opening the FIFO, or reading the link, would block for ever.
-    return {{"Fifo", [](const QString& f) { QFile::remove(f); mkfifo(qPrintable(f), 0600); }},
-            {"LinkToStdin", [](const QString& f) { QFile::remove(f); QFile::link("/dev/stdin", f); }},
+    return {{"Fifo",
+             [](const QString& f) {
+                 QFile::remove(f);
+                 mkfifo(qPrintable(f), 0600);
+             }},
+            {"LinkToStdin",
+             [](const QString& f) {
+                 QFile::remove(f);
+                 QFile::link("/dev/stdin", f);
+             }},
             {"ClaimsRunLengthCoding", claim(1)},
             {"ClaimsBitFields", claim(3)}};
 }

@@ -20,6 +20,10 @@ struct CliResult
 CliResult RunCli(const QStringList& arguments, const QString& folder,
                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
+// Runs the built powerreels-cli to its end with a terminal as its stdout
+// and stderr; returns what the terminal showed.
+CliResult RunCliOnTerminal(const QStringList& arguments);
+
 // Starts the built powerreels-cli in folder and reads its stderr until it
 // holds marker or the program ends; returns what was read.
 QByteArray StartCliUntil(QProcess& process, const QStringList& arguments, const QString& folder,

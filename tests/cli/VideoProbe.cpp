@@ -88,6 +88,8 @@ VideoFacts ProbeVideo(const QString& path, bool keepPictures)
     facts.codec = QString::fromLatin1(decoder->name);
     facts.width = stream->codecpar->width;
     facts.height = stream->codecpar->height;
+    facts.rateNumerator = stream->r_frame_rate.num;
+    facts.rateDenominator = stream->r_frame_rate.den;
     if (reader.format->duration != AV_NOPTS_VALUE)
         facts.containerSeconds = reader.format->duration / double(AV_TIME_BASE);
 

@@ -14,6 +14,7 @@ struct VideoFacts
     double seconds = 0;           // from the first picture's start to the last one's end
     double containerSeconds = 0;  // the duration the file states
     std::vector<QImage> pictures; // RGB32, when asked for
+    int rateNumerator = 0, rateDenominator = 0; // ffprobe's r_frame_rate
 };
 
 // Throws std::runtime_error when the file cannot be read as a video.

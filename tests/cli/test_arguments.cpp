@@ -133,6 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"UnknownOption", "--emin 2 --colour Red", "Unknown option --colour."},
         RefusedArguments{"OptionWithoutValue", "--steps 4 --emin", "--emin needs a value."},
         RefusedArguments{"OptionTwice", "--emin 2 --emin 3", "--emin is given twice."},
+        RefusedArguments{"UnknownFrameFormat",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --format jpg",
+                         "--format is bmp or png, not \"jpg\"."},
         RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."},
         RefusedArguments{"SupersampleBeyondEight",
                          "--emin 2 --emax 3 --steps 4 --pixels 104 --supersample 9",
@@ -149,9 +152,11 @@ struct AcceptedExport
     const char* folder;
     const char* out;
     VideoKind kind;
-    int framesPerSecond;
+    FrameRate rate;
     bool pingpong;
     int hold;
+    QSize size = {};
+    std::optional<int> crf = {};
 };
 
 class ExportArgumentsAccepted : public testing::TestWithParam<AcceptedExport>
@@ -165,22 +170,62 @@ TEST_P(ExportArgumentsAccepted, GiveTheVideo)
     EXPECT_EQ(options.folder, QString(c.folder));
     EXPECT_EQ(options.out, QString(c.out));
     EXPECT_EQ(options.kind, c.kind);
-    EXPECT_EQ(options.framesPerSecond, c.framesPerSecond);
+    EXPECT_EQ(options.tuning.rate, c.rate);
     EXPECT_EQ(options.pingpong, c.pingpong);
     EXPECT_EQ(options.hold, c.hold);
+    EXPECT_EQ(options.tuning.size, c.size);
+    EXPECT_EQ(options.tuning.crf, c.crf);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, ExportArgumentsAccepted,
-    testing::Values(AcceptedExport{"Defaults", "film --out a.mp4", "film", "a.mp4", VideoKind::Mp4,
-                                   24, false, 1},
-                    AcceptedExport{"WebMWithEverything",
-                                   "--pingpong --hold 10 --fps 30 film --out b.webm", "film",
-                                   "b.webm", VideoKind::WebM, 30, true, 10},
-                    AcceptedExport{"EndingInAnyCase", "film --out=C.GIF --fps=100", "film", "C.GIF",
-                                   VideoKind::Gif, 100, false, 1},
-                    AcceptedExport{"FolderNamedLikeAnOption", "--out a.gif -- --pingpong",
-                                   "--pingpong", "a.gif", VideoKind::Gif, 24, false, 1}),
+    testing::Values(
+        AcceptedExport{
+            "Defaults", "film --out a.mp4", "film", "a.mp4", VideoKind::Mp4, {24, 1}, false, 1},
+        AcceptedExport{"WebMWithEverything",
+                       "--pingpong --hold 10 --fps 30 film --out b.webm --size 1280x720 --crf 63",
+                       "film",
+                       "b.webm",
+                       VideoKind::WebM,
+                       {30, 1},
+                       true,
+                       10,
+                       QSize(1280, 720),
+                       63},
+        AcceptedExport{"EndingInAnyCase",
+                       "film --out=C.GIF --fps=100",
+                       "film",
+                       "C.GIF",
+                       VideoKind::Gif,
+                       {100, 1},
+                       false,
+                       1},
+        AcceptedExport{"FolderNamedLikeAnOption",
+                       "--out a.gif -- --pingpong",
+                       "--pingpong",
+                       "a.gif",
+                       VideoKind::Gif,
+                       {24, 1},
+                       false,
+                       1},
+        AcceptedExport{"DecimalRateInLowestTerms",
+                       "film --out a.mp4 --fps 23.976 --crf 0",
+                       "film",
+                       "a.mp4",
+                       VideoKind::Mp4,
+                       {2997, 125},
+                       false,
+                       1,
+                       {},
+                       0},
+        AcceptedExport{"NtscRate",
+                       "film --out a.mp4 --fps 30000/1001",
+                       "film",
+                       "a.mp4",
+                       VideoKind::Mp4,
+                       {30000, 1001},
+                       false,
+                       1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ExportArgumentsRefused : public testing::TestWithParam<RefusedArguments>
@@ -210,9 +255,24 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"NoEnding", "film --out movie",
                          "\"movie\" must end in .mp4, .webm or .gif to choose the video type."},
         RefusedArguments{"NoFrameRate", "film --out a.mp4 --fps 0",
-                         "--fps must be a whole number from 1 to 100, not \"0\"."},
-        RefusedArguments{"FractionalFrameRate", "film --out a.mp4 --fps 29.97",
-                         "--fps must be a whole number from 1 to 100, not \"29.97\"."},
+                         "--fps wants frames per second above 0 and at most 100, such as 24, "
+                         "29.97 or 30000/1001, not \"0\"."},
+        RefusedArguments{"RateOverZero", "film --out a.mp4 --fps 1/0",
+                         "--fps wants frames per second above 0 and at most 100, such as 24, "
+                         "29.97 or 30000/1001, not \"1/0\"."},
+        RefusedArguments{"ZeroSize", "film --out a.mp4 --size 0x720",
+                         "--size wants WIDTHxHEIGHT, each from 1 to 16384, such as 1080x1080, "
+                         "not \"0x720\"."},
+        RefusedArguments{"NegativeSize", "film --out a.mp4 --size=-1280x720",
+                         "--size wants WIDTHxHEIGHT, each from 1 to 16384, such as 1080x1080, "
+                         "not \"-1280x720\"."},
+        RefusedArguments{"CrfBeyondH264", "film --out a.mp4 --crf 52",
+                         "--crf for MP4 (H.264) must be a whole number from 0 to 51, not \"52\"."},
+        RefusedArguments{"CrfBeyondVp9", "film --out a.webm --crf 64",
+                         "--crf for WebM (VP9) must be a whole number from 0 to 63, not \"64\"."},
+        RefusedArguments{"CrfForAGif", "film --out a.gif --crf 10",
+                         "--crf sets the quality of .mp4 and .webm videos; a GIF keeps every "
+                         "colour."},
         RefusedArguments{"NoHold", "film --out a.mp4 --hold 0",
                          "--hold must be a whole number from 1 to 60000, not \"0\"."},
         RefusedArguments{"FlagWithValue", "film --out a.mp4 --pingpong=yes",

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
@@ -82,6 +83,8 @@ TEST_P(ExportTest, GivesTheFramesSizeAndDuration)
         RunCli(QStringList{"export", film, "--out", video} + c.options, out.path());
 
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    // Off a terminal, what it starts and what it wrote: no progress.
+    EXPECT_EQ(result.err.count('\n'), 2) << result.err.toStdString();
     EXPECT_EQ(Leftovers(out.path(), video), QStringList());
     const VideoFacts facts = ProbeVideo(out.path() + "/" + video);
     EXPECT_EQ(facts.codec, QString(c.codec));
@@ -126,6 +129,114 @@ INSTANTIATE_TEST_SUITE_P(
                   "vp9",
                   104}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct TunedCase
+{
+    const char* name;
+    QString ending;
+    QStringList options;
+    QSize size;
+    QString rate;          // as ffprobe's r_frame_rate; empty: not checked (GIF keeps hundredths)
+    const char* higherCrf; // compared with the default quality, if given
+};
+
+class TunedExportTest : public testing::TestWithParam<TunedCase>
+{
+};
+
+TEST_P(TunedExportTest, GivesTheSizeRateAndQualityAskedFor)
+{
+    const TunedCase& c = GetParam();
+    QTemporaryDir out;
+    const QStringList export_ = {"export", TestFilms().even, "--out"};
+    const QString video = out.path() + "/film." + c.ending;
+    const CliResult result = RunCli(export_ + QStringList{video} + c.options, out.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+
+    const VideoFacts facts = ProbeVideo(video, true);
+    EXPECT_EQ(facts.frames, 5);
+    EXPECT_EQ(QSize(facts.width, facts.height), c.size);
+    if (!c.rate.isEmpty())
+        EXPECT_EQ(QString("%1/%2").arg(facts.rateNumerator).arg(facts.rateDenominator), c.rate);
+    if (c.higherCrf != nullptr) {
+        const QString worse = out.path() + "/worse." + c.ending;
+        ASSERT_EQ(RunCli(export_ + QStringList{worse, "--crf", c.higherCrf} + c.options, out.path())
+                      .exitCode,
+                  0);
+        EXPECT_LT(QFileInfo(worse).size(), QFileInfo(video).size());
+    }
+    // A scaled GIF keeps to the colours of its frames.
+    const QImage first = Platform::LoadPicture(FramePath(TestFilms().even, EvenFrames[0]));
+    QSet<QRgb> colours;
+    for (int y = 0; c.ending == "gif" && y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x)
+            colours.insert(first.pixel(x, y));
+    for (int y = 0; c.ending == "gif" && y < facts.pictures[0].height(); ++y)
+        for (int x = 0; x < facts.pictures[0].width(); ++x)
+            ASSERT_TRUE(colours.contains(facts.pictures[0].pixel(x, y))) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, TunedExportTest,
+    testing::Values(
+        TunedCase{"Mp4Shrunk", "mp4", {"--size", "64x48"}, QSize(64, 48), "24/1", "35"},
+        TunedCase{"Mp4OddSizeMadeEven", "mp4", {"--size", "63x63"}, QSize(64, 64), "24/1", nullptr},
+        TunedCase{
+            "Mp4NtscRate", "mp4", {"--fps", "30000/1001"}, QSize(104, 104), "30000/1001", nullptr},
+        TunedCase{"WebMEnlargedAtAnNtscRate",
+                  "webm",
+                  {"--size", "160x160", "--fps", "30000/1001"},
+                  QSize(160, 160),
+                  "30000/1001",
+                  "50"},
+        TunedCase{"GifShrunk", "gif", {"--size", "52x52"}, QSize(52, 52), "", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A frame there in both formats is taken from the bitmap, or from the PNG
+// when the bitmap is not whole; a PNG alone is read as well.
+TEST(CliExport, TakesTheBitmapBeforeThePngUnlessItIsDamaged)
+{
+    QTemporaryDir work;
+    const QString film = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow";
+    ASSERT_TRUE(QDir().mkpath(film));
+    std::vector<QImage> frames;
+    for (const char* name : EvenFrames)
+        frames.push_back(Platform::LoadPicture(FramePath(TestFilms().even, name)));
+    QImage other(104, 104, QImage::Format_RGB32);
+    other.fill(qRgb(200, 30, 60));
+    // Bitmap only, PNG only, both, both with the bitmap cut short, bitmap only.
+    const std::vector<std::pair<QImage, QImage>> files = {
+        {frames[0], {}}, {{}, frames[1]}, {frames[2], other}, {other, frames[3]}, {frames[4], {}}};
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const QString name = film + "/PowerReels-" + EvenFrames[k];
+        if (!files[k].first.isNull())
+            Platform::SavePicture(files[k].first, name + ".bmp");
+        if (!files[k].second.isNull())
+            Platform::SavePicture(files[k].second, name + ".png", Platform::PictureFormat::Png);
+    }
+    QFile cut(FramePath(film, "002.750"));
+    ASSERT_TRUE(cut.resize(cut.size() - 1000));
+
+    const CliResult result = RunCli({"export", film, "--out", "film.gif"}, work.path());
+
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("left out")) << result.err.toStdString();
+    const VideoFacts facts = ProbeVideo(work.path() + "/film.gif", true);
+    ASSERT_EQ(facts.pictures.size(), frames.size());
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        EXPECT_TRUE(facts.pictures[k] == frames[k]) << "frame " << k;
+}
+
+TEST(CliExport, DrawsAProgressBarOnATerminal)
+{
+    QTemporaryDir out;
+    const CliResult result =
+        RunCliOnTerminal({"export", TestFilms().even, "--out", out.path() + "/film.mp4"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.err.contains("\rframe 5 of 5 [####################] 100%  elapsed "))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Wrote")) << result.err.toStdString();
+}
 
 // A GIF of this program's frames is lossless: each picture is its frame, in
 // the pingpong order with held ends.

@@ -10,9 +10,6 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -196,31 +193,11 @@ TEST(CliRender, LogsOneLinePerFrameWhenNotOnATerminal)
 TEST(CliRender, DrawsAProgressBarOnATerminal)
 {
     QTemporaryDir work;
-    const QByteArray program = POWERREELS_CLI;
-    QList<QByteArray> arguments = {program};
-    for (const QString& argument : RenderArguments("2", "3", 4, 104, "Red", work.path()))
-        arguments << argument.toLocal8Bit();
-    std::vector<char*> argv;
-    for (QByteArray& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    const CliResult result =
+        RunCliOnTerminal(RenderArguments("2", "3", 4, 104, "Red", work.path()));
+    const QByteArray screen = result.err.toLocal8Bit();
 
-    int terminal = -1;
-    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    QByteArray screen;
-    char buffer[4096];
-    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;)
-        screen.append(buffer, got);
-    close(terminal);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(screen.contains("\rframe 1 of 5 (e=2.000) [")) << screen.toStdString();
     EXPECT_TRUE(screen.contains("\rframe 5 of 5 (e=3.000) [####################] 100%  elapsed "))
         << screen.toStdString();
@@ -228,8 +205,19 @@ TEST(CliRender, DrawsAProgressBarOnATerminal)
     EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
 }
 
-// Damages frame 2 (e=2.500) of the rendered film.
-using ResumeCase = UnreadableFrame;
+struct ResumeCase
+{
+    const char* name;
+    // Damages frame 2 (e=2.500) of the rendered film.
+    std::function<void(const QString&)> make;
+    QString format = "bmp";
+};
+
+void CutShort(const QString& frame)
+{
+    QFile file(frame);
+    file.resize(file.size() - 100);
+}
 
 class ResumeTest : public testing::TestWithParam<ResumeCase>
 {
@@ -240,7 +228,9 @@ class ResumeTest : public testing::TestWithParam<ResumeCase>
 TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
 {
     QTemporaryDir work;
-    const QStringList film = RenderArguments("2", "3", 4, 104, "Green", ".");
+    QStringList film = RenderArguments("2", "3", 4, 104, "Green", ".");
+    if (GetParam().format != "bmp")
+        film << "--format" << GetParam().format;
     ASSERT_EQ(RunCli(film, work.path()).exitCode, 0);
     const QMap<QString, QByteArray> whole = FolderFiles(work.path());
     const QString folder = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Green";
@@ -250,7 +240,7 @@ TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
         ASSERT_TRUE(frame.open(QIODevice::ReadWrite));
         ASSERT_TRUE(frame.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    const QString damaged = folder + "/PowerReels-002.500.bmp";
+    const QString damaged = folder + "/PowerReels-002.500." + GetParam().format;
     GetParam().make(damaged);
     // Export judges the frames alike: it leaves this one out, never waiting.
     QTemporaryDir out;
@@ -275,23 +265,72 @@ std::vector<ResumeCase> ResumeCases()
 {
     std::vector<ResumeCase> cases = {
         ResumeCase{"Missing", [](const QString& frame) { QFile::remove(frame); }},
-                    ResumeCase{"Truncated",
-                               [](const QString& frame) {
-                                   QFile file(frame);
-                                   file.resize(file.size() - 100);
-                               }},
-                    ResumeCase{"WrongSize",
-                               [](const QString& frame) {
-                                   QImage small(50, 50, QImage::Format_RGB32);
-                                   small.fill(0);
-                                   Platform::SavePicture(small, frame);
-                               }}};
-    const std::vector<ResumeCase> unreadable = UnreadableFrames();
-    cases.insert(cases.end(), unreadable.begin(), unreadable.end());
+        ResumeCase{"Truncated", CutShort}, ResumeCase{"TruncatedPng", CutShort, "png"},
+        // Its header and its closing chunk intact.
+        ResumeCase{"PngDamagedInside",
+                   [](const QString& frame) {
+                       QFile file(frame);
+                       ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+                       file.seek(file.size() / 2);
+                       const char byte = file.read(1)[0];
+                       file.seek(file.size() / 2);
+                       file.write(QByteArray(1, char(~byte)));
+                   },
+                   "png"},
+        ResumeCase{"WrongSize", [](const QString& frame) {
+                       QImage small(50, 50, QImage::Format_RGB32);
+                       small.fill(0);
+                       Platform::SavePicture(small, frame);
+                   }}};
+    for (const UnreadableFrame& unreadable : UnreadableFrames())
+        cases.push_back({unreadable.name, unreadable.make});
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, ResumeTest, testing::ValuesIn(ResumeCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct PngFilmCase
+{
+    const char* name;
+    const char* palette;
+    int pixels;
+    double largestShare; // of the bitmaps' bytes
+};
+
+class PngFilmTest : public testing::TestWithParam<PngFilmCase>
+{
+};
+
+// A film in PNG holds the pixels of the same film in bitmaps, in fewer bytes.
+TEST_P(PngFilmTest, KeepsTheBitmapsPixels)
+{
+    const PngFilmCase& c = GetParam();
+    QTemporaryDir bmp;
+    QTemporaryDir png;
+    const QStringList film = RenderArguments("2", "3", 2, c.pixels, c.palette, ".");
+    ASSERT_EQ(RunCli(film, bmp.path()).exitCode, 0);
+    ASSERT_EQ(RunCli(film + QStringList{"--format", "png"}, png.path()).exitCode, 0);
+
+    const QMap<QString, QByteArray> bitmaps = FolderFiles(bmp.path());
+    const QMap<QString, QByteArray> pngs = FolderFiles(png.path());
+    ASSERT_EQ(pngs.size(), 3);
+    qint64 bitmapBytes = 0;
+    qint64 pngBytes = 0;
+    for (auto bitmap = bitmaps.begin(); bitmap != bitmaps.end(); ++bitmap) {
+        const QString name = QString(bitmap.key()).replace(".bmp", ".png");
+        ASSERT_TRUE(pngs.contains(name)) << name.toStdString();
+        EXPECT_EQ(Platform::LoadPicture(png.path() + "/" + name),
+                  Platform::LoadPicture(bmp.path() + "/" + bitmap.key()));
+        bitmapBytes += bitmap->size();
+        pngBytes += pngs[name].size();
+    }
+    EXPECT_LE(pngBytes, c.largestShare * bitmapBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, PngFilmTest,
+                         testing::Values(PngFilmCase{"Rainbow512", "Rainbow", 512, 0.2},
+                                         PngFilmCase{"OddSizedGrey", "Grey", 105, 1.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct LongFilmCase

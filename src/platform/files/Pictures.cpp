@@ -1,5 +1,6 @@
 #include "platform/Pictures.h"
 
+#include "PngHeader.h"
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 
@@ -17,6 +18,19 @@ namespace {
 
 // 96 dots per inch.
 constexpr int BitmapDotsPerMeter = 3780;
+
+// zlib's fastest level: a frame shrinks to a few percent of its bitmap and
+// is compressed faster than the next frame renders (the CliRender
+// benchmark's png rows); higher levels save little more and cost several
+// times the time.
+constexpr int PngZlibLevel = 1;
+
+// Qt's PNG writer takes the zlib level as a quality from 100 (level 0) down
+// to 0 (level 9).
+constexpr int PngQuality = 100 - (PngZlibLevel * 91 + 8) / 9;
+
+// This program's largest frame, 16384 x 16384: a PNG may promise no more.
+constexpr qint64 LargestPictureMegabytes = 16384LL * 16384 * 4 / (1024 * 1024);
 
 // What the headers of a bitmap file promise.
 struct BitmapHeader
@@ -73,9 +87,8 @@ bool OpenRegularFile(const QString& path, Links links, QFile& file)
                                                : ::lstat(name.constData(), &info);
     if (found != 0 || !S_ISREG(info.st_mode))
         return false;
-    const int descriptor =
-        ::open(name.constData(),
-               O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refused ? O_NOFOLLOW : 0));
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC |
+                                                        (links == Links::Refused ? O_NOFOLLOW : 0));
     if (descriptor < 0)
         return false;
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
@@ -110,9 +123,41 @@ void AllowReading(QSize size, qint64 pixelBytes)
         QImageReader::setAllocationLimit(int(megabytes));
 }
 
+// The image reader's limit raised for a PNG as large as this program's
+// frames, never beyond. The file is one opened as a regular file.
+QImage ReadPng(QFile& file, const PngHeader& header)
+{
+    const qint64 megabytes =
+        qint64(header.shape.size.width()) * header.shape.size.height() * 4 / (1024 * 1024) + 1;
+    if (megabytes > LargestPictureMegabytes || !file.seek(0))
+        return {};
+    if (megabytes > QImageReader::allocationLimit())
+        QImageReader::setAllocationLimit(int(megabytes));
+    QImageReader reader(&file, "png");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
+
+// Whole: decodes to its last pixel without error and ends in its closing
+// chunk. One of another size than expected is not decoded at all.
+std::optional<BitmapShape> WholePngShape(QFile& file, const PngHeader& header, QSize expected)
+{
+    if (header.shape.size != expected || !header.endsWhole)
+        return std::nullopt;
+    const QImage image = ReadPng(file, header);
+    if (image.isNull() || image.size() != expected)
+        return std::nullopt;
+    return header.shape;
+}
+
 } // namespace
 
 void SavePicture(const QImage& image, const QString& path)
+{
+    SavePicture(image, path, PictureFormat::Bmp);
+}
+
+void SavePicture(const QImage& image, const QString& path, PictureFormat format)
 {
     StagedFile staged(path);
     QFile file(staged.path());
@@ -127,7 +172,9 @@ void SavePicture(const QImage& image, const QString& path)
         picture.setDotsPerMeterX(BitmapDotsPerMeter);
         picture.setDotsPerMeterY(BitmapDotsPerMeter);
     }
-    QImageWriter writer(&file, "bmp");
+    QImageWriter writer(&file, PictureSuffix(format).toLatin1());
+    if (format == PictureFormat::Png)
+        writer.setQuality(PngQuality);
     const bool written = writer.write(picture);
     file.close();
     if (!written || file.error() != QFileDevice::NoError)
@@ -155,7 +202,12 @@ std::optional<BitmapShape> WholeBitmapShape(const QString& path)
 
 bool HoldsSavedPicture(const QString& path, QSize size)
 {
-    const std::optional<BitmapShape> shape = WholeBitmapShape(path);
+    QFile file;
+    if (!OpenRegularFile(path, Links::Refused, file))
+        return false;
+    const std::optional<PngHeader> png = ReadPngHeader(file);
+    const std::optional<BitmapShape> shape =
+        png ? WholePngShape(file, *png, size) : (file.seek(0) ? WholeBitmap(file) : std::nullopt);
     return shape && *shape == BitmapShape{size, 24, true};
 }
 
@@ -166,8 +218,12 @@ QImage LoadPicture(const QString& path)
         throw RuntimeError(ErrorKind::FileNotFound, path);
     QImage image;
     qint64 pixelBytes = 0;
-    if (const std::optional<BitmapShape> shape = WholeBitmap(file, &pixelBytes);
-        shape && file.seek(0)) {
+    if (const std::optional<PngHeader> png = ReadPngHeader(file)) {
+        if (png->endsWhole)
+            image = ReadPng(file, *png);
+    } else if (const std::optional<BitmapShape> shape =
+                   file.seek(0) ? WholeBitmap(file, &pixelBytes) : std::nullopt;
+               shape && file.seek(0)) {
         AllowReading(shape->size, pixelBytes);
         QImageReader reader(&file, "bmp");
         reader.setDecideFormatFromContent(false);

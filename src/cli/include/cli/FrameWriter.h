@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/RenderProgress.h"
+#include "platform/PictureFormat.h"
 
 #include <QImage>
 #include <QString>
@@ -21,12 +22,12 @@ struct FrameOfRender
 };
 
 // Writes finished frames on a thread of its own, one at a time and in frame
-// order, while the next frame renders. Outcomes are told to the observer on
-// the caller's thread.
+// order, while the next frame renders; a PNG is compressed there as well.
+// Outcomes are told to the observer on the caller's thread.
 class FrameWriter
 {
 public:
-    explicit FrameWriter(RenderObserver& observer);
+    FrameWriter(RenderObserver& observer, Platform::PictureFormat format);
     // Waits for the write in progress.
     ~FrameWriter();
     FrameWriter(const FrameWriter&) = delete;
@@ -44,6 +45,7 @@ public:
 
 private:
     RenderObserver& m_observer;
+    const Platform::PictureFormat m_format;
     std::future<QString> m_pending; // empty when saved, else why not
     FrameOfRender m_frame;
     std::int64_t m_failures = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "terminal/Console.h"
+#include "terminal/Durations.h"
 
 #include <QString>
 #include <chrono>
@@ -42,8 +43,8 @@ double DoneFraction(const ProgressState& state);
 // Time left, extrapolated from the time so far; none before anything is done.
 std::optional<double> SecondsLeft(const ProgressState& state);
 
-// "0:07", "12:34", "1:02:03".
-QString FormatDuration(double seconds);
+// Shared with the export's progress.
+using Terminal::FormatDuration;
 
 // "frame 3 of 5 (e=2.500) [#####-----]  47%  elapsed 0:12  left 0:30"; the
 // percentage is that of the current frame.

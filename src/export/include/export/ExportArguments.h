@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/VideoKind.h"
+#include "export/VideoTuning.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,7 @@ struct ExportOptions
     QString folder;
     QString out;
     VideoKind kind = VideoKind::Mp4;
-    int framesPerSecond = 24;
+    VideoTuning tuning;
     bool pingpong = false;
     int hold = 1; // frame times of each end frame
 };

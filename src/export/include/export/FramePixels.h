@@ -18,4 +18,10 @@ QImage PadToSize(const QImage& frame, QSize size);
 bool FillPalettePicture(const QImage& frame, std::uint8_t* indices, int stride,
                         std::uint32_t* palette);
 
+// The same for a scaled picture, with the palette of the frame it was
+// scaled from: each pixel takes the nearest of the frame's own colours, so
+// that blends at edges do not push the whole picture into the fixed palette.
+void FillNearestPalettePicture(const QImage& scaled, const QImage& frame, std::uint8_t* indices,
+                               int stride, std::uint32_t* palette);
+
 } // namespace Export

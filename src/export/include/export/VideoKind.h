@@ -35,6 +35,9 @@ struct VideoKindFacts
     // Players show more frames per second than this at a lower rate
     // (0: no such limit).
     int playableFramesPerSecond;
+    // The encoder's quality scale for --crf, 0 (best, largest) to this;
+    // negative for a kind without one.
+    int highestCrf;
 };
 
 // Every kind, in the order of the enumeration.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/VideoKind.h"
+#include "export/VideoTuning.h"
 #include "terminal/MessageError.h"
 
 #include <QImage>
@@ -22,6 +23,10 @@ public:
 // sides, so an odd frame gets its last row and column repeated.
 QSize VideoSizeFor(VideoKind kind, QSize frameSize);
 
+// The picture size in the video: the size asked for, else the frames', made
+// even where the kind needs it (an odd size asked for is scaled to one more).
+QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning);
+
 // Why a video of this kind cannot hold frames of this size; none when it can.
 std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
 
@@ -35,7 +40,7 @@ std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize);
 class VideoWriter
 {
 public:
-    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, int framesPerSecond);
+    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, const VideoTuning& tuning);
     ~VideoWriter();
     VideoWriter(const VideoWriter&) = delete;
     VideoWriter& operator=(const VideoWriter&) = delete;
@@ -43,7 +48,8 @@ public:
     // The size in the video (VideoSizeFor).
     QSize videoSize() const;
 
-    // Appends one frame of frameSize, shown for one frame time.
+    // Appends one frame of frameSize, scaled to the video's size if that was
+    // asked for, shown for one frame time.
     void addFrame(const QImage& frame);
 
     // Flushes the encoder and completes the file.

@@ -25,6 +25,9 @@ struct FilmFrame
     std::int64_t k = 0; // index in the film, 0..steps
     double e = 0;
     QString path;
+    // The frame's PNG when it is there as a bitmap as well: the bitmap is
+    // taken when whole.
+    QString otherPath;
 };
 
 struct FilmFrames
@@ -38,7 +41,7 @@ struct FilmFrames
 };
 
 // The frame files of the film in folder, named as the film run names them,
-// found in one read of the folder: time and memory follow the files there,
+// as bitmaps or PNG, found in one read of the folder: time and memory follow the files there,
 // not the film's length. The separator in the file names follows the number
 // settings the film was made under, which need not be the user's now, nor
 // the same for all its parts: a frame is found under either, and the missing

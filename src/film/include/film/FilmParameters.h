@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PictureFormat.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -19,6 +21,9 @@ struct FilmParameters
     std::int32_t steps = 0;
     std::int32_t pixels = 0;
     int paletteIndex = 0;
+    // How its frames are stored; not in the folder's name, which names the
+    // same frames in either format.
+    Platform::PictureFormat format = Platform::PictureFormat::Bmp;
     int supersample = 1; // n x n samples per pixel, averaged in linear light
     bool smooth = false; // colours from a continuous escape value
 
@@ -33,7 +38,7 @@ struct FilmParameters
     // "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow", followed by the
     // options' suffix (" SS3 Smooth") for frames drawn otherwise.
     QString folderName(QChar separator) const;
-    // "PowerReels-002.500.bmp", the name of frame k's file.
+    // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file.
     QString frameFileName(std::int64_t k, QChar separator) const;
 };
 

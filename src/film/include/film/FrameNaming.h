@@ -1,6 +1,7 @@
 #pragma once
 
 #include "film/FilmParameters.h"
+#include "platform/PictureFormat.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,16 +25,19 @@ double RenderedExponent(double e);
 // not basePath ends in one; the name alone for an empty basePath.
 QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QChar separator);
 
-// "PowerReels-002.500.bmp".
-QString FrameFileName(double e, QChar separator);
+// "PowerReels-002.500.bmp", or ".png" for frames in PNG.
+QString FrameFileName(double e, QChar separator,
+                      Platform::PictureFormat format = Platform::PictureFormat::Bmp);
 
-// folder + "/PowerReels-002.500.bmp".
-QString FrameFilePath(const QString& folderPath, double e, QChar separator);
+// folder + "/PowerReels-002.500.bmp", or ".png" for a film in PNG.
+QString FrameFilePath(const QString& folderPath, double e, QChar separator,
+                      Platform::PictureFormat format = Platform::PictureFormat::Bmp);
 
 // The paths a frame may be stored under: with the user's decimal separator
 // first, then with the other one of point and comma, for a film rendered in
 // parts under different number settings.
-QStringList FrameFileCandidates(const QString& folderPath, double e);
+QStringList FrameFileCandidates(const QString& folderPath, double e,
+                                Platform::PictureFormat format = Platform::PictureFormat::Bmp);
 
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
 QString FrameCaption(double e, const QString& state, QChar separator);

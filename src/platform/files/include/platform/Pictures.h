@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PictureFormat.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -12,9 +14,13 @@ namespace Platform {
 // RuntimeError(PathNotWritable) when the folder is missing or not writable.
 void SavePicture(const QImage& image, const QString& path);
 
-// Reads a bitmap written by SavePicture. Throws RuntimeError(FileNotFound)
-// for a missing file or anything but a regular file (never blocking on one) and RuntimeError(InvalidArgument) for one that is not a
-// whole, readable bitmap.
+// The same in the format given: PNG keeps the bitmap's pixels exactly.
+void SavePicture(const QImage& image, const QString& path, PictureFormat format);
+
+// Reads a bitmap or PNG written by SavePicture (told by its content). Throws
+// RuntimeError(FileNotFound) for a missing file or anything but a regular
+// file (never blocking on one) and RuntimeError(InvalidArgument) for one that
+// is not a whole, readable picture.
 QImage LoadPicture(const QString& path);
 
 // A picture to fill and save: SavePicture writes it without a copy.
@@ -35,8 +41,10 @@ std::optional<BitmapShape> WholeBitmapShape(const QString& path);
 
 // Whether path holds a picture of this size as SavePicture writes it: a
 // regular file of its own (no link, FIFO or device, none of which is opened)
-// with an uncompressed 24-bit bitmap and every pixel present. The one test of
-// a frame on disk, for keeping it on resume and for reading it on export.
+// with 8-bit red, green and blue, either an uncompressed bitmap with every
+// pixel present or a PNG that decodes to its last pixel and ends where PNG
+// ends. The one test of a frame on disk, for keeping it on resume and for
+// reading it on export.
 bool HoldsSavedPicture(const QString& path, QSize size);
 
 // The empty picture.

@@ -1,0 +1,53 @@
+#include "export/VideoTuning.h"
+
+#include <QRegularExpression>
+#include <numeric>
+
+namespace Export {
+
+std::optional<FrameRate> ReadFrameRate(const QString& text)
+{
+    // At most nine digits a number and six decimals keep every fraction
+    // within an int.
+    static const QRegularExpression decimal(R"(^([0-9]{1,3})(?:\.([0-9]{1,6}))?$)");
+    static const QRegularExpression fraction(R"(^([0-9]{1,9})/([0-9]{1,9})$)");
+    qint64 numerator = 0;
+    qint64 denominator = 1;
+    if (const QRegularExpressionMatch match = decimal.match(text); match.hasMatch()) {
+        const QString decimals = match.captured(2);
+        for (int i = 0; i < decimals.size(); ++i)
+            denominator *= 10;
+        numerator = (match.captured(1) + decimals).toLongLong();
+    } else if (const QRegularExpressionMatch match = fraction.match(text); match.hasMatch()) {
+        numerator = match.captured(1).toLongLong();
+        denominator = match.captured(2).toLongLong();
+    } else {
+        return std::nullopt;
+    }
+    if (numerator <= 0 || denominator <= 0 || numerator > MaxFramesPerSecond * denominator)
+        return std::nullopt;
+    const qint64 common = std::gcd(numerator, denominator);
+    return FrameRate{int(numerator / common), int(denominator / common)};
+}
+
+QString FrameRateText(FrameRate rate)
+{
+    if (rate.denominator == 1)
+        return QString::number(rate.numerator);
+    return QString::number(double(rate.numerator) / rate.denominator, 'g', 6);
+}
+
+std::optional<QSize> ReadVideoSize(const QString& text, int largest)
+{
+    static const QRegularExpression size(R"(^([0-9]{1,9})[xX]([0-9]{1,9})$)");
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    if (width < 1 || height < 1 || width > largest || height > largest)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+} // namespace Export

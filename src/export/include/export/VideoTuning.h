@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+namespace Export {
+
+// Frames per second as an exact fraction, so that 30000/1001 is stored as
+// such and not as a rounded decimal.
+struct FrameRate
+{
+    int numerator = 24;
+    int denominator = 1;
+    bool operator==(const FrameRate&) const = default;
+};
+
+// What the user may tune in a video; what is not given stays as before.
+struct VideoTuning
+{
+    QSize size; // empty: the frames' own
+    FrameRate rate;
+    std::optional<int> crf; // none: the kind's usual quality (its table's)
+};
+
+// The highest rate: players show GIF frame times in hundredths of a second
+// and most videos stay well below it.
+inline constexpr int MaxFramesPerSecond = 100;
+
+// "24", "29.97" or "30000/1001", in lowest terms; none for anything else,
+// for 0 and above MaxFramesPerSecond.
+std::optional<FrameRate> ReadFrameRate(const QString& text);
+
+// "24", "29.97", "29.970029..." for messages.
+QString FrameRateText(FrameRate rate);
+
+// "1280x720" (or "1280X720"), each side from 1 to largest; none otherwise.
+std::optional<QSize> ReadVideoSize(const QString& text, int largest);
+
+} // namespace Export

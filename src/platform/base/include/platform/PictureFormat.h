@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace Platform {
+
+// How a picture file is stored: the window's uncompressed bitmap, or PNG,
+// which keeps the same pixels in a fraction of the bytes.
+enum class PictureFormat
+{
+    Bmp,
+    Png,
+};
+
+// The file name's ending without the dot, "bmp" or "png"; also the name the
+// command line takes.
+QString PictureSuffix(PictureFormat format);
+
+// The format named by its ending in any case, if any.
+std::optional<PictureFormat> PictureFormatNamed(const QString& name);
+
+} // namespace Platform

@@ -16,7 +16,9 @@ constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
   Calculate (or PNG files of the same pixels with --format png). The
-  numbers get the window's checks and messages.
+  numbers get the window's checks and messages. With --supersample or
+  --smooth the folder's name ends in " SSn", " Smooth" or " SSn Smooth", so
+  that such frames never mix with the window's.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
       --steps N       the number of steps; the film has N + 1 frames
@@ -30,6 +32,12 @@ constexpr std::string_view RenderSection = R"(Render options:
                       decode whole)
       --format F      bmp (default: the window's bitmaps) or png: the same
                       pixels in a few percent of the bytes, as PowerReels-*.png
+      --supersample N
+                      anti-aliasing: each pixel the mean of N x N samples
+                      spread over it, averaged in linear light; 1 (default)
+                      to 8, costing about N x N times the time
+      --smooth        colours from a continuous escape value instead of the
+                      whole count: no bands outside the set, the same black
   Exit status: 0 every frame of the range is on disk; 1 the folder could not
   be made or a frame is missing; 2 wrong arguments; 129 SIGHUP (a closed
   terminal); 130 Ctrl-C; 143 SIGTERM. A progress reader that goes away (a

@@ -91,6 +91,8 @@ public:
         m_request.paletteIndex = options.paletteIndex;
         m_request.threads = options.threads;
         m_request.budget = &budget;
+        m_request.supersample = options.supersample;
+        m_request.smooth = options.smooth;
         skipKept();
     }
 

@@ -18,7 +18,8 @@ constexpr std::string_view RenderSection = R"(Render options:
   Calculate (or PNG files of the same pixels with --format png). The four
   numbers are required and read whole, with a point as the decimal separator
   in any language (2.5, never 2,5); then they get the window's checks and
-  messages.
+  messages. With --supersample or --smooth the folder's name ends in " SSn",
+  " Smooth" or " SSn Smooth", so that such frames never mix with the window's.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
       --steps N       the number of steps, a whole number; the film has N + 1
@@ -33,6 +34,12 @@ constexpr std::string_view RenderSection = R"(Render options:
                       decode whole)
       --format F      bmp (default: the window's bitmaps) or png: the same
                       pixels in a few percent of the bytes, as PowerReels-*.png
+      --supersample N
+                      anti-aliasing: each pixel the mean of N x N samples
+                      spread over it, averaged in linear light; 1 (default)
+                      to 8, costing about N x N times the time
+      --smooth        colours from a continuous escape value instead of the
+                      whole count: no bands outside the set, the same black
 
 Render exit status:
   0 every frame of the range is on disk; 1 the folder could not be made or a

@@ -4,6 +4,7 @@
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
+#include "render/FrameRenderer.h"
 #include "terminal/CommandLine.h"
 
 #include <QFile>
@@ -60,12 +61,13 @@ void RequireNamesThatFit(const RenderOptions& options)
 QStringList RenderValueOptions()
 {
     return {"--emin", "--emax",   "--steps",   "--pixels", "--palette",
-            "--dir",  "--frames", "--threads", "--format"};
+            "--dir",  "--frames", "--threads", "--format", "--supersample"};
 }
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned = ScanArguments(arguments, RenderValueOptions(), {"--resume"});
+    const ScannedArguments scanned =
+        ScanArguments(arguments, RenderValueOptions(), {"--resume", "--smooth"});
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
@@ -88,6 +90,10 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     options.eMax = *check.eMax;
     options.steps = *check.steps;
     options.pixels = *check.pixels;
+    if (scanned.values.contains("--supersample"))
+        options.supersample =
+            ReadCount(scanned.values["--supersample"], 1, Render::MaxSupersample, "--supersample");
+    options.smooth = scanned.flags.contains("--smooth");
     RequireNamesThatFit(options);
 
     options.lastFrame = options.steps;

@@ -1,5 +1,6 @@
 #include "film/FilmFolder.h"
 
+#include "film/FilmVariant.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 
@@ -127,7 +128,7 @@ void FindMissing(const QString& folder, const FilmParameters& film, QChar separa
 std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
 {
     static const QRegularExpression pattern(
-        R"(^eMin=(\S+) eMax=(\S+) Steps=([0-9]+) Pixels=([0-9]+) (\S+)$)");
+        R"(^eMin=(\S+) eMax=(\S+) Steps=([0-9]+) Pixels=([0-9]+) (\S+)((?: \S+)*)$)");
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
         return std::nullopt;
@@ -152,7 +153,10 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
     // A film stored before its names were checked may still be exported.
     if (!check.passed && !check.namesShared)
         return std::nullopt;
-    return CheckedFilm(check, paletteIndex);
+    FilmParameters checked = CheckedFilm(check, paletteIndex);
+    if (!ReadVariantSuffix(match.captured(6), checked))
+        return std::nullopt;
+    return checked;
 }
 
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,

@@ -1,5 +1,6 @@
 #include "film/FrameNaming.h"
 
+#include "film/FilmVariant.h"
 #include "platform/Numbers.h"
 
 namespace Film {
@@ -22,7 +23,8 @@ QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QCh
                          " eMax=" + Format(film.eMax, separator) +
                          " Steps=" + Format(film.steps, separator) +
                          " Pixels=" + Format(film.pixels, separator) + " " + film.paletteName();
-    return basePath.isEmpty() ? name : PathInFolder(basePath, name);
+    const QString variantName = name + VariantSuffix(film);
+    return basePath.isEmpty() ? variantName : PathInFolder(basePath, variantName);
 }
 
 QString FrameFileName(double e, QChar separator, Platform::PictureFormat format)

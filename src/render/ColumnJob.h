@@ -2,26 +2,41 @@
 
 #include "render/FrameRenderer.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace Render {
 
+// Where the samples of one claimed column go, in sample order: sub-column by
+// sub-column, each from its top row down.
+struct ColumnSamples
+{
+    std::uint8_t* counts = nullptr;
+    double* moduli = nullptr; // the modulus each sample stopped at; may be null
+};
+
 // What an iteration routine needs to compute whole columns of one frame.
 // Plain pointers only: the vector routines are compiled for other processors
 // than the rest of the library and must not share inline library code with it.
+// A claimed column is subColumns sample columns of rows samples each; a frame
+// without supersampling has one sample column of one sample per pixel.
 struct ColumnJob
 {
     double e = 0;
     double bailout = 0;
-    int pixels = 0;
-    const double* rho = nullptr;      // by row, row 0 at the top
-    const double* theta = nullptr;    // by column
-    const double* cosTheta = nullptr; // by column, for the vector routines
+    int pixels = 0;                   // samples down a sample column: the frame's rows times n
+    int subColumns = 1;               // sample columns per claimed column, n
+    const double* rho = nullptr;      // by sample row, row 0 at the top
+    const double* theta = nullptr;    // by sample column, x * subColumns + j
+    const double* cosTheta = nullptr; // by sample column, for the vector routines
     const double* sinTheta = nullptr;
-    std::uint8_t* counts = nullptr; // column-major, x * pixels + row
     // Next column to compute, or -1 when there is none left.
     int (*claimColumn)(void* context) = nullptr;
-    // Called once every pixel of column x has its count.
+    // Where the samples of the claimed column x go; when null, the counts go
+    // to counts + x * pixels * subColumns and no modulus is kept.
+    ColumnSamples (*samplesOf)(void* context, int x) = nullptr;
+    std::uint8_t* counts = nullptr;
+    // Called once every sample of column x is stored.
     void (*finishColumn)(void* context, int x) = nullptr;
     void* context = nullptr;
 };
@@ -33,10 +48,14 @@ using ColumnIterator = void (*)(const ColumnJob& job);
 // iteration so that every vector width starts from the same point.
 using SinCos = void (*)(double angle, double& sine, double& cosine);
 
+// Natural logarithms of count values, in place, for smooth colours.
+using Logarithms = void (*)(double* values, std::size_t count);
+
 struct PathFunctions
 {
     ColumnIterator iterate = nullptr;
     SinCos sinCos = nullptr;
+    Logarithms logs = nullptr;
 };
 
 // The routines of a path; Fast and unavailable widths resolve to the widest
@@ -51,5 +70,10 @@ void IterateColumnsAdvSimd(const ColumnJob& job);
 
 void SinCosLibrary(double angle, double& sine, double& cosine);
 void SinCosSleef(double angle, double& sine, double& cosine);
+void LogsLibrary(double* values, std::size_t count);
+void LogsScalar(double* values, std::size_t count);
+void LogsAvx2(double* values, std::size_t count);
+void LogsAvx512(double* values, std::size_t count);
+void LogsAdvSimd(double* values, std::size_t count);
 
 } // namespace Render

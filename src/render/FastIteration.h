@@ -14,6 +14,14 @@
 namespace Render {
 namespace {
 
+inline ColumnSamples SamplesOf(const ColumnJob& job, int x)
+{
+    if (job.samplesOf != nullptr) {
+        return job.samplesOf(job.context, x);
+    }
+    return {job.counts + std::ptrdiff_t(x) * job.pixels * job.subColumns, nullptr};
+}
+
 template<class Vec>
 Vec Splat(double value)
 {
@@ -31,9 +39,9 @@ auto IsFinite(Vec value)
     return (value - value) == Vec{};
 }
 
-// Iterates the pixels of the claimed columns in Groups vectors of
-// Traits::Width lanes. A lane takes the next pixel as soon as its own pixel
-// stops, so that lanes idle only at the very end. Each step is one long chain
+// Iterates the samples of the claimed columns in Groups vectors of
+// Traits::Width lanes. A lane takes the next sample as soon as its own
+// sample stops, so that lanes idle only at the very end. Each step is one long chain
 // of dependent library calls; with several independent vectors in flight the
 // processor overlaps their chains. Traits supplies the vector type and the
 // library calls; the arithmetic between the calls keeps the order of the
@@ -52,7 +60,8 @@ class LaneIteration
     static constexpr int Slots = Lanes + 1;
 
 public:
-    explicit LaneIteration(const ColumnJob& job) : m_job(job), m_pixels(job.pixels), m_row(m_pixels)
+    explicit LaneIteration(const ColumnJob& job)
+        : m_job(job), m_columnSamples(job.pixels * job.subColumns), m_sample(m_columnSamples)
     {
     }
 
@@ -65,7 +74,7 @@ public:
                 for (; freeLanes != 0; freeLanes &= freeLanes - 1) {
                     refillLane(__builtin_ctz(freeLanes));
                 }
-                // Freshly loaded pixels are tested before their first step too.
+                // Freshly loaded samples are tested before their first step too.
                 continue;
             }
             if (m_active == 0) {
@@ -76,7 +85,7 @@ public:
     }
 
 private:
-    // The busy lanes whose pixel escaped or reached the last step.
+    // The busy lanes whose sample escaped or reached the last step.
     unsigned stoppedLanes() const
     {
         unsigned stopped = 0;
@@ -87,54 +96,67 @@ private:
         return stopped & m_active;
     }
 
-    // Stores the count of lane k's pixel if it has one, then gives the lane
-    // the next pixel if there is one.
+    // Stores the count (and modulus) of lane k's sample if it has one, then
+    // gives the lane the next sample if there is one.
     void refillLane(int k)
     {
         const unsigned lane = 1u << k;
         const int g = k / Width;
         const int j = k % Width;
         if (m_active & lane) {
-            m_job.counts[m_lanePixel[k]] = std::uint8_t(m_count[g][j]);
-            if (--m_slotRemaining[m_laneSlot[k]] == 0) {
-                m_job.finishColumn(m_job.context, m_slotColumn[m_laneSlot[k]]);
+            const int slot = m_laneSlot[k];
+            const ColumnSamples& samples = m_slotSamples[slot];
+            samples.counts[m_laneSample[k]] = std::uint8_t(m_count[g][j]);
+            if (samples.moduli != nullptr) {
+                samples.moduli[m_laneSample[k]] = m_r[g][j];
+            }
+            if (--m_slotRemaining[slot] == 0) {
+                m_job.finishColumn(m_job.context, m_slotColumn[slot]);
             }
             m_active &= ~lane;
         }
-        if (m_row == m_pixels && !m_exhausted) {
+        if (m_sample == m_columnSamples && !m_exhausted) {
             claimColumn();
         }
         if (m_exhausted) {
             return;
         }
         const double rho = m_job.rho[m_row];
+        const std::ptrdiff_t sampleColumn = std::ptrdiff_t(m_column) * m_job.subColumns + m_sub;
         m_r[g][j] = rho;
-        m_a[g][j] = m_job.theta[m_column];
-        m_cx[g][j] = rho * m_job.cosTheta[m_column];
-        m_cy[g][j] = rho * m_job.sinTheta[m_column];
+        m_a[g][j] = m_job.theta[sampleColumn];
+        m_cx[g][j] = rho * m_job.cosTheta[sampleColumn];
+        m_cy[g][j] = rho * m_job.sinTheta[sampleColumn];
         m_zx[g][j] = 0;
         m_zy[g][j] = 0;
         m_count[g][j] = 0;
-        m_lanePixel[k] = std::ptrdiff_t(m_column) * m_pixels + m_row;
+        m_laneSample[k] = m_sample;
         m_laneSlot[k] = m_slot;
         m_active |= lane;
-        ++m_row;
+        ++m_sample;
+        if (++m_row == m_job.pixels) {
+            m_row = 0;
+            ++m_sub;
+        }
     }
 
     // Takes the next column from the workers' common supply and a free slot
-    // to count its pixels in.
+    // to count its samples in.
     void claimColumn()
     {
         m_column = m_job.claimColumn(m_job.context);
         m_exhausted = m_column < 0;
+        m_sample = 0;
         m_row = 0;
+        m_sub = 0;
         if (!m_exhausted) {
             m_slot = 0;
             while (m_slotRemaining[m_slot] != 0) {
                 ++m_slot;
             }
             m_slotColumn[m_slot] = m_column;
-            m_slotRemaining[m_slot] = m_pixels;
+            m_slotRemaining[m_slot] = m_columnSamples;
+            m_slotSamples[m_slot] = SamplesOf(m_job, m_column);
         }
     }
 
@@ -190,17 +212,20 @@ private:
 
     Vec m_r[Groups] = {}, m_a[Groups] = {}, m_zx[Groups] = {}, m_zy[Groups] = {};
     Vec m_cx[Groups] = {}, m_cy[Groups] = {}, m_count[Groups] = {};
-    std::ptrdiff_t m_lanePixel[Lanes] = {};
+    int m_laneSample[Lanes] = {}; // index in its column's samples
     unsigned m_active = 0;
 
     int m_slotColumn[Slots] = {};
     int m_slotRemaining[Slots] = {};
+    ColumnSamples m_slotSamples[Slots] = {};
     int m_laneSlot[Lanes] = {};
     int m_slot = 0;
 
-    const int m_pixels;
+    const int m_columnSamples;
     int m_column = -1;
-    int m_row;
+    int m_sample; // next sample of the column: sub-column m_sub, row m_row
+    int m_row = 0;
+    int m_sub = 0;
     bool m_exhausted = false;
 };
 
@@ -208,6 +233,32 @@ template<class Traits, int Groups>
 void IterateColumnsInLanes(const ColumnJob& job)
 {
     LaneIteration<Traits, Groups>(job).run();
+}
+
+// Natural logarithms in place, a vector at a time; the last few padded with
+// ones. Every lane gives the bits the scalar routine gives.
+template<class Traits>
+void LogsInLanes(double* values, std::size_t count)
+{
+    using Vec = typename Traits::Vec;
+    constexpr std::size_t Width = Traits::Width;
+    std::size_t start = 0;
+    for (; start + Width <= count; start += Width) {
+        Vec vector;
+        __builtin_memcpy(&vector, values + start, sizeof vector);
+        vector = Traits::Log(vector);
+        __builtin_memcpy(values + start, &vector, sizeof vector);
+    }
+    if (start < count) {
+        Vec vector = Splat<Vec>(1);
+        for (std::size_t k = 0; start + k < count; ++k) {
+            vector[k] = values[start + k];
+        }
+        vector = Traits::Log(vector);
+        for (std::size_t k = 0; start + k < count; ++k) {
+            values[start + k] = vector[k];
+        }
+    }
 }
 
 } // namespace

@@ -24,6 +24,7 @@ struct AdvSimd
         cosine = Vec(both.y);
     }
     static Vec Atan(Vec x) { return Vec(Sleef_finz_atand2_u10advsimd(float64x2_t(x))); }
+    static Vec Log(Vec x) { return Vec(Sleef_finz_logd2_u10advsimd(float64x2_t(x))); }
     static Vec Sqrt(Vec x) { return Vec(vsqrtq_f64(float64x2_t(x))); }
     template<class Mask>
     static unsigned Bits(Mask mask)
@@ -39,6 +40,11 @@ void IterateColumnsAdvSimd(const ColumnJob& job)
     // Four vectors in flight: each step is a long chain of dependent calls,
     // and the 32 vector registers hold them.
     IterateColumnsInLanes<AdvSimd, 4>(job);
+}
+
+void LogsAdvSimd(double* values, std::size_t count)
+{
+    LogsInLanes<AdvSimd>(values, count);
 }
 
 } // namespace Render

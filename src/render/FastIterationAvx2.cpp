@@ -20,6 +20,7 @@ struct Avx2
         cosine = Vec(both.y);
     }
     static Vec Atan(Vec x) { return Vec(Sleef_finz_atand4_u10avx2(__m256d(x))); }
+    static Vec Log(Vec x) { return Vec(Sleef_finz_logd4_u10avx2(__m256d(x))); }
     static Vec Sqrt(Vec x) { return Vec(_mm256_sqrt_pd(__m256d(x))); }
     template<class Mask>
     static unsigned Bits(Mask mask)
@@ -34,6 +35,11 @@ void IterateColumnsAvx2(const ColumnJob& job)
 {
     // Two vectors in flight hide most of the latency of each step's chain.
     IterateColumnsInLanes<Avx2, 2>(job);
+}
+
+void LogsAvx2(double* values, std::size_t count)
+{
+    LogsInLanes<Avx2>(values, count);
 }
 
 } // namespace Render

@@ -26,6 +26,7 @@ struct Scalar
         cosine = Vec{both.y};
     }
     static Vec Atan(Vec x) { return Vec{Sleef_finz_atand1_u10purecfma(x[0])}; }
+    static Vec Log(Vec x) { return Vec{Sleef_finz_logd1_u10purecfma(x[0])}; }
     static Vec Sqrt(Vec x) { return Vec{__builtin_sqrt(x[0])}; }
     template<class Mask>
     static unsigned Bits(Mask mask)
@@ -47,6 +48,11 @@ void SinCosSleef(double angle, double& sine, double& cosine)
     const Sleef_double_2 both = Sleef_finz_sincosd1_u10purecfma(angle);
     sine = both.x;
     cosine = both.y;
+}
+
+void LogsScalar(double* values, std::size_t count)
+{
+    LogsInLanes<Scalar>(values, count);
 }
 
 } // namespace Render

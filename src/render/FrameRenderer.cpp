@@ -1,15 +1,15 @@
 #include "render/FrameRenderer.h"
 
+#include "ColumnColoring.h"
 #include "ColumnJob.h"
 #include "PolarMapping.h"
-#include "render/EscapeColor.h"
-#include "render/EscapeCount.h"
+#include "SampleBuffers.h"
 #include "render/FrameValues.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -21,20 +21,22 @@ struct FrameRender::State
     explicit State(const FrameRequest& request);
 
     static int ClaimColumn(void* context);
+    static ColumnSamples SamplesOf(void* context, int x);
     static void FinishColumn(void* context, int x);
-    void colorColumn(int x);
+    ColumnSamples columnSamples(int x);
     void markFinished(int x);
 
     const FrameRequest request;
     const int pixels;
-    PolarMapping mapping;
-    std::vector<std::uint8_t> counts; // column-major
+    const int n;                      // samples per pixel across and down
+    PolarMapping mapping;             // of the samples
+    std::vector<std::uint8_t> counts; // column-major, one sample per pixel only
     std::vector<std::int32_t> colors; // column-major
-    // The colour of a pixel depends only on its count once the first count
-    // is known.
-    std::array<std::int32_t, CountValues> colorOfCount{};
+    std::optional<ColumnColoring> coloring;
+    std::optional<SampleBuffers> buffers;     // what counts and colors cannot hold
+    std::vector<SampleBuffers::Lease> leases; // by column, while it is computed
     std::unique_ptr<std::atomic<bool>[]> finished;
-    std::atomic<int> nextColumn{1};
+    std::atomic<int> nextColumn{0};
     std::atomic<bool> aborted{false};
     // Bumped after every finished column and on abort; waiters sleep on it.
     std::atomic<unsigned> progress{0};
@@ -42,48 +44,87 @@ struct FrameRender::State
     std::vector<std::jthread> workers; // last, so that they stop first
 };
 
+namespace {
+
+// The count of the frame's first pixel (column 0, top row), which every
+// colour refers to, iterated alone on the path's own routine.
+int FirstPixelCount(const ColumnJob& frameJob, const PolarMapping& pixels, ColumnIterator iterate)
+{
+    struct Single
+    {
+        bool claimed = false;
+        std::uint8_t count = 0;
+    } single;
+    ColumnJob job = frameJob;
+    job.pixels = 1;
+    job.subColumns = 1;
+    job.rho = pixels.rho.data();
+    job.theta = pixels.theta.data();
+    job.cosTheta = pixels.cosTheta.data();
+    job.sinTheta = pixels.sinTheta.data();
+    job.claimColumn = [](void* context) {
+        return std::exchange(static_cast<Single*>(context)->claimed, true) ? -1 : 0;
+    };
+    job.samplesOf = [](void* context, int) {
+        return ColumnSamples{&static_cast<Single*>(context)->count, nullptr};
+    };
+    job.finishColumn = [](void*, int) {};
+    job.context = &single;
+    iterate(job);
+    return single.count;
+}
+
+} // namespace
+
 FrameRender::State::State(const FrameRequest& request)
-    : request(request), pixels(std::max(request.pixels, 0)), counts(std::size_t(pixels) * pixels),
-      colors(std::size_t(pixels) * pixels), finished(std::make_unique<std::atomic<bool>[]>(pixels))
+    : request(request), pixels(std::max(request.pixels, 0)),
+      n(ColumnColoring::SamplesAcross(request)), colors(std::size_t(pixels) * pixels),
+      finished(std::make_unique<std::atomic<bool>[]>(pixels))
 {
     if (pixels == 0) {
         return;
     }
     const FrameValues values = ComputeFrameValues(request.e);
     const PathFunctions functions = FunctionsFor(request.path);
-    mapping = MapPixels(values, pixels, functions.sinCos);
+    const PolarMapping pixelMapping = MapPixels(values, pixels, functions.sinCos);
+    mapping = n == 1 ? pixelMapping : MapSamples(values, pixels, n, functions.sinCos);
 
     ColumnJob job;
     job.e = request.e;
     job.bailout = values.bailout;
-    job.pixels = pixels;
+    job.pixels = pixels * n;
+    job.subColumns = n;
     job.rho = mapping.rho.data();
     job.theta = mapping.theta.data();
     job.cosTheta = mapping.cosTheta.data();
     job.sinTheta = mapping.sinTheta.data();
-    job.counts = counts.data();
+    const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
+    coloring.emplace(request, values, firstCount, functions.logs);
 
-    // Every colour depends on the count of the first pixel (column 0, top
-    // row), so column 0 is computed here, before the workers start.
-    bool firstClaimed = false;
-    ColumnJob first = job;
-    first.claimColumn = [](void* context) {
-        bool& claimed = *static_cast<bool*>(context);
-        const bool wasClaimed = std::exchange(claimed, true);
-        return wasClaimed ? -1 : 0;
-    };
-    first.finishColumn = [](void*, int) {};
-    first.context = &firstClaimed;
-    functions.iterate(first);
-    for (int count = 0; count < CountValues; ++count) {
-        colorOfCount[count] = EscapeColor(request.e, count, counts[0], request.paletteIndex);
+    // Without supersampling a column's counts are the frame's own; samples
+    // beyond that are kept only while their column is computed.
+    const std::size_t columnSamples = std::size_t(pixels) * n * n;
+    if (n == 1) {
+        counts.resize(std::size_t(pixels) * pixels);
     }
-    colorColumn(0);
-    markFinished(0);
+    if (n > 1 || coloring->needsModuli()) {
+        buffers.emplace(n > 1 ? columnSamples : 0, coloring->needsModuli() ? columnSamples : 0);
+        leases.resize(pixels);
+    }
 
-    job.claimColumn = ClaimColumn;
+    job.samplesOf = buffers ? SamplesOf : nullptr;
+    job.counts = counts.data();
     job.finishColumn = FinishColumn;
     job.context = this;
+    // Column 0 is whole before the workers start, whatever comes next.
+    ColumnJob first = job;
+    first.claimColumn = [](void* context) {
+        State& state = *static_cast<State*>(context);
+        return state.nextColumn.load() == 0 ? state.nextColumn.fetch_add(1) : -1;
+    };
+    functions.iterate(first);
+
+    job.claimColumn = ClaimColumn;
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     workersAsked = std::max(std::min(request.threads > 0 ? request.threads : cores, pixels - 1), 0);
     try {
@@ -120,19 +161,33 @@ int FrameRender::State::ClaimColumn(void* context)
     return x < state.pixels ? x : -1;
 }
 
+// A column is claimed, computed and finished by one worker, which alone
+// touches its lease.
+ColumnSamples FrameRender::State::SamplesOf(void* context, int x)
+{
+    State& state = *static_cast<State*>(context);
+    state.leases[x] = state.buffers->take();
+    return state.columnSamples(x);
+}
+
+ColumnSamples FrameRender::State::columnSamples(int x)
+{
+    ColumnSamples samples = buffers ? leases[x].samples : ColumnSamples{};
+    if (n == 1) {
+        samples.counts = counts.data() + std::size_t(x) * pixels;
+    }
+    return samples;
+}
+
 void FrameRender::State::FinishColumn(void* context, int x)
 {
     State& state = *static_cast<State*>(context);
-    state.colorColumn(x);
-    state.markFinished(x);
-}
-
-void FrameRender::State::colorColumn(int x)
-{
-    const std::size_t start = std::size_t(x) * pixels;
-    for (std::size_t index = start; index < start + pixels; ++index) {
-        colors[index] = colorOfCount[counts[index]];
+    state.coloring->colorColumn(state.columnSamples(x),
+                                state.colors.data() + std::size_t(x) * state.pixels);
+    if (state.buffers) {
+        state.buffers->giveBack(state.leases[x].buffer);
     }
+    state.markFinished(x);
 }
 
 void FrameRender::State::markFinished(int x)
@@ -176,6 +231,9 @@ std::span<const std::int32_t> FrameRender::column(int x) const
 
 std::span<const std::uint8_t> FrameRender::columnCounts(int x) const
 {
+    if (m_state->counts.empty()) {
+        return {};
+    }
     return {m_state->counts.data() + std::size_t(x) * m_state->pixels,
             std::size_t(m_state->pixels)};
 }

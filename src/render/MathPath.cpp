@@ -53,6 +53,14 @@ static ColumnIterator IteratorFor(MathPath path)
     }
 }
 
+static Logarithms WidestLogs()
+{
+    if (IsAvailable(MathPath::FastAvx512)) {
+        return LogsAvx512;
+    }
+    return IsAvailable(MathPath::FastAvx2) ? LogsAvx2 : LogsScalar;
+}
+
 #elif defined(__aarch64__)
 
 // Advanced SIMD and fused multiply-add belong to every AArch64 processor.
@@ -81,13 +89,18 @@ static ColumnIterator IteratorFor(MathPath path)
     return path == MathPath::FastAdvSimd ? IterateColumnsAdvSimd : IterateColumnsScalar;
 }
 
+static Logarithms WidestLogs()
+{
+    return LogsAdvSimd;
+}
+
 #endif
 
 #if defined(__x86_64__) || defined(__aarch64__)
 
 PathFunctions FunctionsFor(MathPath path)
 {
-    const PathFunctions reference{IterateColumnsReference, SinCosLibrary};
+    const PathFunctions reference{IterateColumnsReference, SinCosLibrary, LogsLibrary};
     if (path == MathPath::Reference) {
         return reference;
     }
@@ -101,7 +114,8 @@ PathFunctions FunctionsFor(MathPath path)
     if (iterate == nullptr) {
         return reference;
     }
-    return {iterate, SinCosSleef};
+    // Every width's logarithms give the same bits; the widest is quickest.
+    return {iterate, SinCosSleef, WidestLogs()};
 }
 
 #else
@@ -114,7 +128,7 @@ bool IsAvailable(MathPath path)
 
 PathFunctions FunctionsFor(MathPath)
 {
-    return {IterateColumnsReference, SinCosLibrary};
+    return {IterateColumnsReference, SinCosLibrary, LogsLibrary};
 }
 
 #endif

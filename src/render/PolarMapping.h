@@ -20,4 +20,11 @@ struct PolarMapping
 
 PolarMapping MapPixels(const FrameValues& values, int pixels, SinCos sinCos);
 
+// The same for n x n samples per pixel, spread evenly over its footprint (one
+// column spacing wide, one row spacing high, centred on the pixel): n rows
+// per pixel row and n columns per pixel column, a pixel's own rows and
+// columns top first and left first. For odd n the middle sample is the
+// pixel's own point; n = 1 is MapPixels.
+PolarMapping MapSamples(const FrameValues& values, int pixels, int n, SinCos sinCos);
+
 } // namespace Render

@@ -8,7 +8,15 @@
 
 namespace Render {
 
-int IterateReference(double e, double bailout, double rho, double theta)
+namespace {
+
+struct Stop
+{
+    int count = 0;
+    double modulus = 0;
+};
+
+Stop IterateToStop(double e, double bailout, double rho, double theta)
 {
     double cx = 0;
     double cy = 0;
@@ -21,7 +29,7 @@ int IterateReference(double e, double bailout, double rho, double theta)
     double zy = 0;
     for (int i = 0;;) {
         if (r > bailout) {
-            return i;
+            return {i, r};
         }
         AssignFinite(r, std::pow(r, e));
         AssignFinite(a, a * e);
@@ -41,18 +49,35 @@ int IterateReference(double e, double bailout, double rho, double theta)
         }
         ++i;
         if (i > MaxEscapeCount) {
-            return NotEscaped;
+            return {NotEscaped, r};
         }
     }
+}
+
+} // namespace
+
+int IterateReference(double e, double bailout, double rho, double theta)
+{
+    return IterateToStop(e, bailout, rho, theta).count;
 }
 
 void IterateColumnsReference(const ColumnJob& job)
 {
     for (int x = job.claimColumn(job.context); x >= 0; x = job.claimColumn(job.context)) {
-        std::uint8_t* counts = job.counts + std::ptrdiff_t(x) * job.pixels;
-        for (int row = 0; row < job.pixels; ++row) {
-            counts[row] =
-                std::uint8_t(IterateReference(job.e, job.bailout, job.rho[row], job.theta[x]));
+        const ColumnSamples samples =
+            job.samplesOf != nullptr
+                ? job.samplesOf(job.context, x)
+                : ColumnSamples{job.counts + std::ptrdiff_t(x) * job.pixels * job.subColumns};
+        std::ptrdiff_t sample = 0;
+        for (int sub = 0; sub < job.subColumns; ++sub) {
+            const double theta = job.theta[std::ptrdiff_t(x) * job.subColumns + sub];
+            for (int row = 0; row < job.pixels; ++row, ++sample) {
+                const Stop stop = IterateToStop(job.e, job.bailout, job.rho[row], theta);
+                samples.counts[sample] = std::uint8_t(stop.count);
+                if (samples.moduli != nullptr) {
+                    samples.moduli[sample] = stop.modulus;
+                }
+            }
         }
         job.finishColumn(job.context, x);
     }
@@ -62,6 +87,13 @@ void SinCosLibrary(double angle, double& sine, double& cosine)
 {
     sine = std::sin(angle);
     cosine = std::cos(angle);
+}
+
+void LogsLibrary(double* values, std::size_t count)
+{
+    for (std::size_t k = 0; k < count; ++k) {
+        values[k] = std::log(values[k]);
+    }
 }
 
 } // namespace Render

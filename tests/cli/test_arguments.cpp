@@ -147,7 +147,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"UnknownFrameFormat",
                          "--emin 2 --emax 3 --steps 4 --pixels 104 --format jpg",
                          "--format is bmp or png, not \"jpg\"."},
-        RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."}),
+        RefusedArguments{"StrayArgument", "--emin 2 film", "Unexpected argument \"film\"."},
+        RefusedArguments{"SupersampleBeyondEight",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --supersample 9",
+                         "--supersample must be a whole number from 1 to 8, not \"9\"."},
+        RefusedArguments{"SmoothWithAValue",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --smooth=yes",
+                         "--smooth takes no value."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptedExport

@@ -318,6 +318,47 @@ TEST(CliExport, MissingFramesAreReportedAndLeftOut)
     EXPECT_EQ(ProbeVideo(work.path() + "/film.mp4").frames, 3);
 }
 
+struct VariantFilm
+{
+    const char* name;
+    QStringList options;
+    const char* suffix;
+};
+
+class VariantFilmTest : public testing::TestWithParam<VariantFilm>
+{
+};
+
+// A variant gets a folder of its own, whose frames differ from the default
+// ones (one sample per pixel is the default, byte for byte), and exports.
+TEST_P(VariantFilmTest, RendersIntoItsFolderAndExports)
+{
+    const VariantFilm& c = GetParam();
+    QTemporaryDir work;
+    const CliResult render =
+        RunCli(RenderArguments("2", "3", 4, 104, "Rainbow", ".") + c.options, work.path());
+    ASSERT_EQ(render.exitCode, 0) << render.err.toStdString();
+    const QString film = work.path() + "/eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow" + c.suffix;
+    for (const char* name : EvenFrames) {
+        QFile variant(FramePath(film, name));
+        QFile plain(FramePath(TestFilms().even, name));
+        ASSERT_TRUE(variant.open(QIODevice::ReadOnly) && plain.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(variant.readAll() == plain.readAll(), QString(c.suffix).isEmpty()) << name;
+    }
+
+    const CliResult result = RunCli({"export", film, "--out", "film.gif"}, work.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, VariantFilmTest,
+    testing::Values(VariantFilm{"OneSampleIsTheDefault", {"--supersample", "1"}, ""},
+                    VariantFilm{"Supersampled", {"--supersample", "2"}, " SS2"},
+                    VariantFilm{
+                        "SmoothSupersampled", {"--smooth", "--supersample", "3"}, " SS3 Smooth"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Frames larger than the image reader's default limit are read, and "."
 // names the film folder it stands for.
 TEST(CliExport, ExportsLargeFramesOfTheCurrentFolder)

@@ -121,6 +121,43 @@ INSTANTIATE_TEST_SUITE_P(
                (std::get<1>(info.param) ? "Comma" : "Point");
     });
 
+struct VariantCase
+{
+    const char* name;
+    const char* suffix;
+    std::optional<std::pair<int, bool>> variant; // supersample, smooth
+};
+
+class VariantFolderName : public testing::TestWithParam<VariantCase>
+{
+};
+
+// A variant's folder reads back to its options and is named again alike;
+// any other spelling names no film.
+TEST_P(VariantFolderName, RoundTrips)
+{
+    const VariantCase& c = GetParam();
+    const QString name = QString("eMin=2 eMax=3 Steps=4 Pixels=120 Blue") + c.suffix;
+    const std::optional<FilmParameters> film = ParseFilmFolderName(name);
+    ASSERT_EQ(film.has_value(), c.variant.has_value());
+    if (!film)
+        return;
+    EXPECT_EQ(std::pair(film->supersample, film->smooth), *c.variant);
+    EXPECT_EQ(film->folderName(u'.'), name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, VariantFolderName,
+                         testing::Values(VariantCase{"Default", "", std::pair(1, false)},
+                                         VariantCase{"Supersampled", " SS3", std::pair(3, false)},
+                                         VariantCase{"Smooth", " Smooth", std::pair(1, true)},
+                                         VariantCase{"Both", " SS8 Smooth", std::pair(8, true)},
+                                         VariantCase{"OneSampleIsTheDefault", " SS1", std::nullopt},
+                                         VariantCase{"BeyondEight", " SS9", std::nullopt},
+                                         VariantCase{"OtherOrder", " Smooth SS3", std::nullopt},
+                                         VariantCase{"Twice", " Smooth Smooth", std::nullopt},
+                                         VariantCase{"OtherWord", " SS3 copy", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 class FrameListTest : public testing::TestWithParam<std::tuple<bool, bool>>
 {
 };

@@ -10,7 +10,8 @@
 
 namespace Film {
 
-// Reads "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" back. The numbers are
+// Reads "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" back, with the variant
+// suffix if there is one (" SS3 Smooth"). The numbers are
 // general numbers with a point or a decimal comma (or the user's decimal
 // separator), as the program wrote them under some number settings. None
 // when the name is not a film's or its numbers could not make a film.

@@ -24,6 +24,8 @@ struct FilmParameters
     // How its frames are stored; not in the folder's name, which names the
     // same frames in either format.
     Platform::PictureFormat format = Platform::PictureFormat::Bmp;
+    int supersample = 1; // n x n samples per pixel, averaged in linear light
+    bool smooth = false; // colours from a continuous escape value
 
     bool operator==(const FilmParameters&) const = default;
 
@@ -33,7 +35,8 @@ struct FilmParameters
     double frameExponent(std::int64_t k) const;
     // The exponent frame k is rendered with and named after.
     double renderedExponent(std::int64_t k) const;
-    // "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow".
+    // "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow", followed by the
+    // options' suffix (" SS3 Smooth") for frames drawn otherwise.
     QString folderName(QChar separator) const;
     // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file.
     QString frameFileName(std::int64_t k, QChar separator) const;

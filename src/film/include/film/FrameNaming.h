@@ -20,9 +20,9 @@ double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int64_t 
 // replaced by a neighbour that names the same file.
 double RenderedExponent(double e);
 
-// basePath + "/eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow", with one "/"
-// between them whether or not basePath ends in one; the name alone for an
-// empty basePath.
+// basePath + "/eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" (and the
+// variant suffix, see FilmVariant.h), with one "/" between them whether or
+// not basePath ends in one; the name alone for an empty basePath.
 QString FrameFolderPath(const QString& basePath, const FilmParameters& film, QChar separator);
 
 // "PowerReels-002.500.bmp", or ".png" for frames in PNG.

@@ -54,7 +54,13 @@ struct FrameRequest
     // Shared with the frames that overlap this one; none: this frame's own
     // threads only.
     WorkerBudget* budget = nullptr;
+    // n x n samples per pixel (1 to MaxSupersample), averaged in linear light.
+    int supersample = 1;
+    // Colours from a continuous escape value instead of the whole count.
+    bool smooth = false;
 };
+
+inline constexpr int MaxSupersample = 8;
 
 // Escape count (0..65, 65 = not escaped) of the point at radius rho and
 // angle theta, with the C library's functions, one pixel at a time.
@@ -62,8 +68,8 @@ int IterateReference(double e, double bailout, double rho, double theta);
 
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to
-// right. The constructor computes column 0 itself, since every colour depends
-// on the count of its top pixel, and then starts the workers. Destroying the
+// right. The constructor computes the first pixel's count, which every colour
+// depends on, and column 0 itself, and then starts the workers. Destroying the
 // object stops the workers.
 class FrameRender
 {
@@ -81,7 +87,8 @@ public:
     // first. Valid once waitForColumn(x) returned true.
     std::span<const std::int32_t> column(int x) const;
 
-    // Escape counts (0..65) of column x in the same order, valid likewise.
+    // Escape counts (0..65) of column x in the same order, valid likewise;
+    // empty for a supersampled frame, whose pixels have many.
     std::span<const std::uint8_t> columnCounts(int x) const;
 
     int pixels() const;

@@ -1,0 +1,39 @@
+#include "film/FilmVariant.h"
+
+#include "render/FrameRenderer.h"
+
+#include <QStringList>
+
+namespace Film {
+
+QString VariantSuffix(const FilmParameters& film)
+{
+    QString suffix;
+    if (film.supersample != 1)
+        suffix += QString(" SS%1").arg(film.supersample);
+    if (film.smooth)
+        suffix += " Smooth";
+    return suffix;
+}
+
+bool ReadVariantSuffix(const QString& suffix, FilmParameters& film)
+{
+    FilmParameters read = film;
+    for (const QString& word : suffix.split(' ', Qt::SkipEmptyParts)) {
+        if (word == "Smooth") {
+            read.smooth = true;
+        } else if (word.size() == 3 && word.startsWith("SS") && word[2] >= u'2' &&
+                   word[2] <= QChar(u'0' + Render::MaxSupersample)) {
+            read.supersample = word[2].digitValue();
+        } else {
+            return false;
+        }
+    }
+    // Only the one spelling names the film: no repeats, no other order.
+    if (VariantSuffix(read) != suffix)
+        return false;
+    film = read;
+    return true;
+}
+
+} // namespace Film

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "film/FilmParameters.h"
+
+#include <QString>
+
+namespace Film {
+
+// What a film's folder name adds for frames drawn otherwise than the
+// window's: "" for the window's frames, else " SS3", " Smooth" or
+// " SS3 Smooth" (n x n samples per pixel, continuous escape values), so that
+// variant and default frames never share a folder.
+QString VariantSuffix(const FilmParameters& film);
+
+// Reads such a suffix back into film; false when it is not one VariantSuffix
+// writes.
+bool ReadVariantSuffix(const QString& suffix, FilmParameters& film);
+
+} // namespace Film

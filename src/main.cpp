@@ -1,4 +1,5 @@
 #include "platform/CloseRequests.h"
+#include "platform/DisplayCheck.h"
 #include "platform/QtDesktop.h"
 #include "platform/Version.h"
 #include "resources/Icon.h"
@@ -54,6 +55,10 @@ int main(int argc, char* argv[])
         if (std::strcmp(argv[i], "--version") == 0) {
             return Print("powerreels " POWERREELS_VERSION "\n");
         }
+    }
+    if (!Platform::DisplayChosen(argc, argv)) {
+        std::fputs(Platform::NoDisplayMessage, stderr);
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("PowerReels");

@@ -154,6 +154,14 @@ bool CollectFrame(Render::FrameRender& render, QImage& image, FrameQueue& queue,
     return true;
 }
 
+// The last line after a stop: how to finish the film without starting over.
+void TellHowToFinish(const RenderOptions& options, RenderObserver& observer)
+{
+    observer.note(options.resume
+                      ? QString("To finish the film, run the same command again.")
+                      : QString("To finish the film, run the same command again with --resume."));
+}
+
 // A process limit (ulimit -u, a batch system's) may allow fewer threads
 // than asked for; those that run give the same frames.
 void TellFewerThreads(const Render::FrameRender& render, Console& console)
@@ -174,14 +182,15 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder, options, stop);
     if (!kept) {
         observer.problem("Stopped before any frame was rendered.");
+        TellHowToFinish(options, observer);
         return ExitForSignal(stop.load());
     }
 
     // Counted in 64 bits: the last frame of the longest film is the largest
     // 32-bit number.
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
-    observer.filmStarted(folder, rangeCount - std::int64_t(kept->size()),
-                         std::int64_t(kept->size()));
+    const std::int64_t keptCount = std::int64_t(kept->size());
+    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.steps);
     // --threads counts the workers of both frames while one ends and the
     // next begins.
     Render::WorkerBudget budget(options.threads > 0
@@ -198,7 +207,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
         }
         const FrameOfRender frame{k, position, options.renderedExponent(k),
                                   FramePath(folder, options, k), std::chrono::steady_clock::now()};
-        observer.frameStarted(position, frame.e);
+        observer.frameStarted(position, k, frame.e);
         QImage image = Platform::NewPicture(options.pixels, options.pixels);
         if (!CollectFrame(*render, image, queue, writer, observer, stop)) {
             writer.report(true);
@@ -207,6 +216,8 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
                 QString("Stopped: frame %1 (e=%2) was abandoned.")
                     .arg(k)
                     .arg(Platform::Format(frame.e, u"0.000", Platform::DecimalSeparator())));
+            observer.filmSummary(position - 1 - writer.failures(), writer.failures());
+            TellHowToFinish(options, observer);
             return ExitForSignal(stop.load());
         }
         writer.write(std::move(image), frame);
@@ -224,6 +235,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
                              .arg(missing)
                              .arg(rangeCount)
                              .arg(folder));
+    observer.filmSummary(rangeCount - keptCount - writer.failures(), writer.failures());
     // A frame that failed to save may have left an older file of its name.
     return missing > 0 || writer.failures() > 0 ? ExitFailure : ExitSuccess;
 }

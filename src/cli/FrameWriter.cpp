@@ -13,6 +13,7 @@ using namespace Terminal;
 FrameWriter::FrameWriter(RenderObserver& observer, Platform::PictureFormat format)
     : m_observer(observer), m_format(format)
 {
+    Platform::LoadPictureFormats();
 }
 
 FrameWriter::~FrameWriter()
@@ -54,7 +55,7 @@ void FrameWriter::report(bool wait)
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - m_frame.started)
                 .count();
-        m_observer.frameSaved(m_frame.position, m_frame.e, m_frame.path, seconds);
+        m_observer.frameSaved(m_frame.k, m_frame.e, m_frame.path, seconds);
     } else {
         ++m_failures;
         m_observer.problem(

@@ -15,13 +15,15 @@ namespace {
 constexpr std::string_view RenderSection = R"(Render options:
   render renders frames 0 to N of a film into PARENT/"eMin=E eMax=E Steps=N
   Pixels=N NAME", one bitmap per frame: the same files as the window's
-  Calculate (or PNG files of the same pixels with --format png). The
-  numbers get the window's checks and messages. With --supersample or
-  --smooth the folder's name ends in " SSn", " Smooth" or " SSn Smooth", so
-  that such frames never mix with the window's.
+  Calculate (or PNG files of the same pixels with --format png). The four
+  numbers are required and read whole, with a point as the decimal separator
+  in any language (2.5, never 2,5); then they get the window's checks and
+  messages. With --supersample or --smooth the folder's name ends in " SSn",
+  " Smooth" or " SSn Smooth", so that such frames never mix with the window's.
       --emin E        the minimum exponent, at least 1
       --emax E        the maximum exponent, above the minimum
-      --steps N       the number of steps; the film has N + 1 frames
+      --steps N       the number of steps, a whole number; the film has N + 1
+                      frames
       --pixels N      width and height of a frame, from %1 to %2
       --palette NAME  %3
       --dir PARENT    an existing folder (default: the current folder)
@@ -38,10 +40,13 @@ constexpr std::string_view RenderSection = R"(Render options:
                       to 8, costing about N x N times the time
       --smooth        colours from a continuous escape value instead of the
                       whole count: no bands outside the set, the same black
-  Exit status: 0 every frame of the range is on disk; 1 the folder could not
-  be made or a frame is missing; 2 wrong arguments; 129 SIGHUP (a closed
-  terminal); 130 Ctrl-C; 143 SIGTERM. A progress reader that goes away (a
-  closed pipe) does not stop the render.
+
+Render exit status:
+  0 every frame of the range is on disk; 1 the folder could not be made or a
+  frame is missing; 2 wrong arguments; 129 SIGHUP (a closed terminal); 130
+  Ctrl-C; 143 SIGTERM. A progress reader that goes away (a closed pipe) does
+  not stop the render. A stopped render is finished by the same command with
+  --resume.
 )";
 
 constexpr std::string_view ExportSection = R"(Export options:
@@ -62,9 +67,11 @@ constexpr std::string_view ExportSection = R"(Export options:
       --              ends the options: FOLDER may then start with --
   On a terminal a bar shows the frames encoded of all, the elapsed and the
   remaining time.
-  Exit status: 0 written; 1 no frame found, or the video could not be
-  written; 2 wrong arguments or a folder whose name is not a film's;
-  129 SIGHUP; 130 Ctrl-C; 143 SIGTERM.
+
+Export exit status:
+  0 written; 1 no frame found, or the video could not be written; 2 wrong
+  arguments or a folder whose name is not a film's; 129 SIGHUP; 130 Ctrl-C;
+  143 SIGTERM.
 )";
 
 constexpr std::string_view OtherSection = R"(Other options:

@@ -1,5 +1,6 @@
 #include "cli/RenderArguments.h"
 
+#include "NumberArguments.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
@@ -78,6 +79,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
                              .arg(palette, Film::PaletteNameList()));
 
+    RequireFilmNumbers(scanned.values);
     const Film::ParameterCheck check =
         Film::CheckParameters({scanned.values.value("--emin"), scanned.values.value("--emax"),
                                scanned.values.value("--steps"), scanned.values.value("--pixels")},

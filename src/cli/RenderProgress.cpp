@@ -18,11 +18,12 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-QString FrameText(std::int64_t position, std::int64_t frameCount, double e)
+// Numbered as in the film, whatever part of it is rendered.
+QString FrameText(std::int64_t k, std::int64_t steps, double e)
 {
-    return QString("frame %1 of %2 (e=%3)")
-        .arg(position)
-        .arg(frameCount)
+    return QString("frame %1 of 0-%2 (e=%3)")
+        .arg(k)
+        .arg(steps)
         .arg(Platform::Format(e, u"0.000", Platform::DecimalSeparator()));
 }
 
@@ -30,19 +31,24 @@ QString FrameText(std::int64_t position, std::int64_t frameCount, double e)
 class ProgressBase : public RenderObserver
 {
 public:
-    void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept) override
+    void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept,
+                     std::int64_t steps) override
     {
         m_start = Clock::now();
+        m_folder = folder;
+        m_kept = kept;
         m_state.frameCount = frameCount;
+        m_state.steps = steps;
         note(QString("Rendering %1 frame%2 into \"%3\"%4.")
                  .arg(frameCount)
                  .arg(frameCount == 1 ? "" : "s")
                  .arg(folder)
                  .arg(kept > 0 ? QString(" (%1 kept from before)").arg(kept) : QString()));
     }
-    void frameStarted(std::int64_t position, double e) override
+    void frameStarted(std::int64_t position, std::int64_t k, double e) override
     {
         m_state.position = position;
+        m_state.k = k;
         m_state.e = e;
         m_state.columns = 0;
     }
@@ -50,6 +56,10 @@ public:
     {
         m_state.columns = columns;
         m_state.pixels = pixels;
+    }
+    void filmSummary(std::int64_t written, std::int64_t failed) override
+    {
+        note(SummaryText(written, m_kept, failed, SecondsSince(m_start), m_folder));
     }
 
 protected:
@@ -61,6 +71,8 @@ protected:
 
 private:
     Clock::time_point m_start = Clock::now();
+    QString m_folder;
+    std::int64_t m_kept = 0;
     ProgressState m_state;
 };
 
@@ -69,10 +81,10 @@ class LineProgress : public ProgressBase
 public:
     void note(const QString& text) override { m_console.note(text); }
     void problem(const QString& text) override { m_console.problem(text); }
-    void frameSaved(std::int64_t position, double e, const QString& path, double seconds) override
+    void frameSaved(std::int64_t k, double e, const QString& path, double seconds) override
     {
         note(QString("%1 saved as %2 in %3 s")
-                 .arg(FrameText(position, current().frameCount, e), QFileInfo(path).fileName(),
+                 .arg(FrameText(k, current().steps, e), QFileInfo(path).fileName(),
                       QString::number(seconds, 'f', 1)));
     }
     void filmEnded() override {}
@@ -94,9 +106,9 @@ public:
         clearBar();
         m_console.problem(text);
     }
-    void frameStarted(std::int64_t position, double e) override
+    void frameStarted(std::int64_t position, std::int64_t k, double e) override
     {
-        ProgressBase::frameStarted(position, e);
+        ProgressBase::frameStarted(position, k, e);
         draw();
     }
     void columnsFinished(int columns, int pixels) override
@@ -138,11 +150,12 @@ class QuietProgress : public RenderObserver
 public:
     void note(const QString&) override {}
     void problem(const QString& text) override { m_console.problem(text); }
-    void filmStarted(const QString&, std::int64_t, std::int64_t) override {}
-    void frameStarted(std::int64_t, double) override {}
+    void filmStarted(const QString&, std::int64_t, std::int64_t, std::int64_t) override {}
+    void frameStarted(std::int64_t, std::int64_t, double) override {}
     void columnsFinished(int, int) override {}
     void frameSaved(std::int64_t, double, const QString&, double) override {}
     void filmEnded() override {}
+    void filmSummary(std::int64_t, std::int64_t) override {}
 
 private:
     StderrConsole m_console;
@@ -170,10 +183,21 @@ QString ProgressBarText(const ProgressState& state, int barWidth)
     const int filled = int(std::floor(frame * barWidth));
     const std::optional<double> left = SecondsLeft(state);
     return QString("%1 [%2%3] %4%  elapsed %5  left %6")
-        .arg(FrameText(state.position, state.frameCount, state.e), QString(filled, u'#'),
+        .arg(FrameText(state.k, state.steps, state.e), QString(filled, u'#'),
              QString(barWidth - filled, u'-'))
         .arg(int(std::floor(frame * 100)), 3)
         .arg(FormatDuration(state.elapsedSeconds), left ? FormatDuration(*left) : "-:--");
+}
+
+QString SummaryText(std::int64_t written, std::int64_t kept, std::int64_t failed, double seconds,
+                    const QString& folder)
+{
+    return QString("%1 frame%2 written, %3 kept, %4 failed in %5; the film is in \"%6\".")
+        .arg(written)
+        .arg(written == 1 ? "" : "s")
+        .arg(kept)
+        .arg(failed)
+        .arg(FormatDuration(seconds), folder);
 }
 
 std::unique_ptr<RenderObserver> MakeBarProgress()

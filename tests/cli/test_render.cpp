@@ -83,11 +83,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRender{"MinimumNotANumber",
                       {"--emin", "abc", "--emax", "3", "--steps", "4", "--pixels", "104"},
                       2,
-                      "Please, 'Minimum e' >= 1."},
+                      "--emin wants a number written with a point, like 2.5, not \"abc\"."},
         RefusedRender{"StepsNotANumber",
                       {"--emin", "2", "--emax", "3", "--steps", "many", "--pixels", "104"},
                       2,
-                      "Please, 'Steps' > 0."},
+                      "--steps wants a whole number, not \"many\"."},
         RefusedRender{"StepsBeyond32Bits",
                       {"--emin", "2", "--emax", "3", "--steps", "99999999999", "--pixels", "104"},
                       2,
@@ -167,7 +167,10 @@ TEST(CliRender, AFrameThatCannotBeWrittenIsReportedAndFailsTheRun)
         << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("1 of the 5 frames are missing")) << result.err.toStdString();
     EXPECT_EQ(FolderFiles(folder).size(), 4);
-    EXPECT_TRUE(result.err.contains("frame 5 of 5 (e=3.000) saved as PowerReels-003.000.bmp"));
+    EXPECT_TRUE(result.err.contains("frame 4 of 0-4 (e=3.000) saved as PowerReels-003.000.bmp"));
+    EXPECT_TRUE(result.err.contains("\n4 frames written, 0 kept, 1 failed in ") &&
+                result.err.endsWith("; the film is in \"./" + Film + "\".\n"))
+        << result.err.toStdString();
 }
 
 TEST(CliRender, LogsOneLinePerFrameWhenNotOnATerminal)
@@ -176,13 +179,13 @@ TEST(CliRender, LogsOneLinePerFrameWhenNotOnATerminal)
     const CliResult result = RunCli(RenderArguments("2", "3", 4, 104, "Red", work.path()), "/");
     ASSERT_EQ(result.exitCode, 0);
     const QStringList lines = result.err.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 6) << result.err.toStdString();
+    ASSERT_EQ(lines.size(), 7) << result.err.toStdString();
     EXPECT_EQ(lines[0], "Rendering 5 frames into \"" + work.path() + "/" +
                             "eMin=2 eMax=3 Steps=4 Pixels=104 Red\".");
     for (int k = 0; k < 5; ++k)
         EXPECT_TRUE(
-            lines[k + 1].startsWith(QString("frame %1 of 5 (e=%2) saved as PowerReels-%3.bmp")
-                                        .arg(k + 1)
+            lines[k + 1].startsWith(QString("frame %1 of 0-4 (e=%2) saved as PowerReels-%3.bmp")
+                                        .arg(k)
                                         .arg(2 + k * 0.25, 0, 'f', 3)
                                         .arg(2 + k * 0.25, 7, 'f', 3, u'0')))
             << lines[k + 1].toStdString();
@@ -198,8 +201,8 @@ TEST(CliRender, DrawsAProgressBarOnATerminal)
     const QByteArray screen = result.err.toLocal8Bit();
 
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(screen.contains("\rframe 1 of 5 (e=2.000) [")) << screen.toStdString();
-    EXPECT_TRUE(screen.contains("\rframe 5 of 5 (e=3.000) [####################] 100%  elapsed "))
+    EXPECT_TRUE(screen.contains("\rframe 0 of 0-4 (e=2.000) [")) << screen.toStdString();
+    EXPECT_TRUE(screen.contains("\rframe 4 of 0-4 (e=3.000) [####################] 100%  elapsed "))
         << screen.toStdString();
     EXPECT_FALSE(screen.contains("saved as")) << screen.toStdString();
     EXPECT_TRUE(screen.endsWith("\n")) << screen.toStdString();
@@ -252,7 +255,8 @@ TEST_P(ResumeTest, RendersOnlyWhatIsNotWhole)
 
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("Rendering 1 frame into") &&
-                result.err.contains("(4 kept from before)"))
+                result.err.contains("(4 kept from before)") &&
+                result.err.contains("\n1 frame written, 4 kept, 0 failed in "))
         << result.err.toStdString();
     EXPECT_EQ(FolderFiles(work.path()), whole);
     for (const QString& name : QDir(folder).entryList(QDir::Files))
@@ -369,9 +373,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cli, LongFilmTest,
     testing::Values(
         LongFilmCase{"LastFrameOnly", "2147483647", "Rendering 1 frame into",
-                     "frame 1 of 1 (e=10000000.000) saved as PowerReels-10000000.000.bmp", true},
+                     "frame 2147483647 of 0-2147483647 (e=10000000.000) saved as "
+                     "PowerReels-10000000.000.bmp",
+                     true},
         LongFilmCase{"WholeFilm", "0-2147483647", "Rendering 2147483648 frames into",
-                     "frame 1 of 2147483648 (e=1.000) saved as PowerReels-001.000.bmp", false}),
+                     "frame 0 of 0-2147483647 (e=1.000) saved as PowerReels-001.000.bmp", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct StopCase
@@ -400,6 +406,10 @@ TEST_P(StopTest, LeavesOnlyWholeFrames)
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), GetParam().exitCode);
     EXPECT_TRUE(err.contains("Stopped: frame")) << err.toStdString();
+    // The summary, then how to finish the film, end the output.
+    EXPECT_TRUE(err.endsWith("; the film is in \"./eMin=2 eMax=3 Steps=100 Pixels=800 Cyan\".\n"
+                             "To finish the film, run the same command again with --resume.\n"))
+        << err.toStdString();
     const QString folder = work.path() + "/eMin=2 eMax=3 Steps=100 Pixels=800 Cyan";
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     EXPECT_GE(files.size(), 1);

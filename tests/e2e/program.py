@@ -72,14 +72,17 @@ class PowerReels:
 
     def wait_settled(self):
         """Waits until the window has stayed in one place for a moment, as
-        a person would before clicking into it."""
+        a person would before clicking into it. Under a window manager that
+        is longer than the second in which the program may still move it to
+        its place."""
         places = []
+        samples = 12 if self.desktop.has_window_manager else 4
 
         def settled():
             places.append(self.desktop.client_geometry(self.window))
-            return len(places) >= 4 and len(set(places[-4:])) == 1
+            return len(places) >= samples and len(set(places[-samples:])) == 1
 
-        wait_until(settled, timeout=3, interval=0.1)
+        wait_until(settled, timeout=10, interval=0.1)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -290,8 +293,8 @@ class ProgramCase(unittest.TestCase):
                          f"{when}: the idle window's client area is "
                          f"{geometry[2]} x {geometry[3]} pixels, not 334 x 177")
         # A window may be moved to its place once the window manager has
-        # framed it; a moment later it must be there.
-        if not wait_until(lambda: self.off_centre() is None, timeout=3, interval=0.1):
+        # framed it, which a busy machine may take seconds to do.
+        if not wait_until(lambda: self.off_centre() is None, timeout=10, interval=0.1):
             corner, size, centred = self.off_centre()
             self.fail(f"{when}: the window is not centred on the {xsession.SCREEN_WIDTH} x "
                       f"{xsession.SCREEN_HEIGHT} screen: its outer {size[0]} x {size[1]} "

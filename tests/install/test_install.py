@@ -17,6 +17,8 @@ import tempfile
 import unittest
 import xml.etree.ElementTree as ElementTree
 
+# The source tree stays clean of byte-code caches.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pictures  # noqa: E402
 from session import Program, User, Xvfb, desktop_exec, need_tool, wait_until  # noqa: E402
@@ -251,6 +253,8 @@ class DebianPackage(unittest.TestCase):
                 for option in options:
                     self.assertIn(option, page, f"{option} of {command} --help is not in "
                                                 f"powerreels-cli(1)")
+                # Its exit status stands apart, not under the last option.
+                self.assertIn(f'.SS "{command.capitalize()} exit status:"', page)
         finally:
             shutil.rmtree(folder, ignore_errors=True)
 

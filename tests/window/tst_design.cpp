@@ -3,10 +3,11 @@
 #include "window/frmPowerReels.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -239,21 +240,32 @@ private slots:
     // place for films even where root may write.
     void unwritableOrInstalledProgramFolderSendsFilmsToThePictures()
     {
+        // The pictures folder is made in a home of the test's own, never the
+        // home of whoever runs the tests.
+        const QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", realHome);
+            if (realConfig.isNull())
+                qunsetenv("XDG_CONFIG_HOME");
+            else
+                qputenv("XDG_CONFIG_HOME", realConfig);
+        });
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath("share/applications") &&
                 QDir(prefix.path()).mkpath("bin"));
         QFile(prefix.filePath("share/applications/" POWERREELS_APP_ID ".desktop"))
             .open(QIODevice::WriteOnly);
-        QStandardPaths::setTestModeEnabled(true);
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         for (const QString& folder : {QString("/no/such/program/folder"), prefix.filePath("bin")}) {
             m_form.reset();
             m_desktop.appPath = folder;
             showForm();
-            QCOMPARE(m_form->strBasePath, pictures + "/PowerReels/");
+            QCOMPARE(m_form->strBasePath, home.filePath("Pictures/PowerReels/"));
             QVERIFY(QFileInfo(m_form->strBasePath).isDir());
         }
-        QStandardPaths::setTestModeEnabled(false);
     }
 
     void versionCaptionFollowsTheDecimalSeparator()

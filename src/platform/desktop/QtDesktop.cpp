@@ -64,7 +64,11 @@ QString QtDesktop::InputBox(const QString& prompt, const QString& title, const Q
 {
     const ScreenMetrics screen = Screen();
     InputBoxDialog dialog(prompt, title, defaultText, QApplication::activeWindow());
-    dialog.setMinimumWidth(TitleWidth(title, dialog.font()));
+    // As wide as a message box with this title: the title's width inside the
+    // layout's margins, which leave room for a title font a little larger
+    // than the box's own.
+    const QMargins margins = dialog.layout()->contentsMargins();
+    dialog.setMinimumWidth(TitleWidth(title, dialog.font()) + margins.left() + margins.right());
     dialog.placeFrameAt(
         QPoint(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY)));
     return dialog.exec() == QDialog::Accepted ? dialog.text() : QString();

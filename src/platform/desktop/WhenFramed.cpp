@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 namespace Platform {
@@ -13,8 +14,13 @@ constexpr int PollMs = 25;
 // A busy machine may take seconds to frame it; without a window manager
 // nothing waits for the answer.
 constexpr int MaxPolls = 200;
-// Polls a placed window must stay put to count as placed.
-constexpr int SettledPolls = 4;
+// A window that is never put on the screen is given up after a minute.
+constexpr int MaxUnshownPolls = 2400;
+// Polls a placed window must stay put to count as placed: a second, for the
+// window manager's answer to a move to come back from a busy X server. After
+// a move the window reports the place asked for until that answer comes; a
+// window manager that puts it elsewhere is only seen then.
+constexpr int SettledPolls = 40;
 
 } // namespace
 
@@ -24,11 +30,20 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
     poll->setInterval(PollMs);
     QObject::connect(
         poll, &QTimer::timeout, &window,
-        [poll, &window, action = std::move(action), unframed = 0, framed = 0]() mutable {
+        [poll, &window, action = std::move(action), unshown = 0, unframed = 0,
+         framed = 0]() mutable {
             if (!window.isVisible())
                 return;
             bool done = false;
-            if (window.frameGeometry().size() != window.size())
+            // A window manager tells a window its border when asked, before
+            // it takes the window on, and a busy one may take seconds to put
+            // it on the screen; a move before that is undone by its placing.
+            // Without a window manager the window is on the screen at once,
+            // unframed.
+            const QWindow* handle = window.windowHandle();
+            if (handle == nullptr || !handle->isExposed())
+                done = ++unshown >= MaxUnshownPolls;
+            else if (window.frameGeometry().size() != window.size())
                 done = action(true) || ++framed >= MaxPolls;
             else if (++unframed >= MaxPolls) {
                 action(false);
@@ -45,15 +60,16 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
 void PlaceWhenFramed(QWidget& window, std::function<void()> place, std::function<bool()> wanted)
 {
     WhenFramed(window, [&window, place = std::move(place), wanted = std::move(wanted),
-                        placedAt = QPoint(), polls = 0](bool framed) mutable {
+                        still = 0](bool framed) mutable {
         if (!framed || (wanted && !wanted()))
             return true;
-        if (polls > 0 && window.frameGeometry().topLeft() == placedAt)
-            return ++polls > SettledPolls;
+        // Placed again at every poll, not only when the window is seen to
+        // move: a move the window believes done sends nothing, and one that
+        // a stale frame or the window manager undid is made again.
+        const QPoint before = window.frameGeometry().topLeft();
         place();
-        placedAt = window.frameGeometry().topLeft();
-        polls = 1;
-        return false;
+        still = window.frameGeometry().topLeft() == before ? still + 1 : 0;
+        return still > SettledPolls;
     });
 }
 

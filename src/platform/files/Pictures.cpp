@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -182,6 +183,13 @@ void SavePicture(const QImage& image, const QString& path, PictureFormat format)
                            file.error() != QFileDevice::NoError ? file.errorString()
                                                                 : writer.errorString());
     staged.commit();
+}
+
+void LoadPictureFormats()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "bmp").write(QImage(1, 1, QImage::Format_RGB32));
 }
 
 QImage NewPicture(int width, int height)

@@ -22,9 +22,9 @@ struct RenderOptions : Film::FilmParameters
 // The options of render that take a value.
 QStringList RenderValueOptions();
 
-// Reads the arguments after "render". The four numbers get the window's
-// parameter check and its messages; a missing number reads like an empty
-// box. Throws Terminal::UsageError.
+// Reads the arguments after "render". The four numbers are required and
+// read whole, then get the window's parameter check and its messages.
+// Throws Terminal::UsageError.
 RenderOptions ParseRenderArguments(const QStringList& arguments);
 
 } // namespace Cli

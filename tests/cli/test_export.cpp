@@ -156,8 +156,9 @@ TEST_P(TunedExportTest, GivesTheSizeRateAndQualityAskedFor)
     const VideoFacts facts = ProbeVideo(video, true);
     EXPECT_EQ(facts.frames, 5);
     EXPECT_EQ(QSize(facts.width, facts.height), c.size);
-    if (!c.rate.isEmpty())
+    if (!c.rate.isEmpty()) {
         EXPECT_EQ(QString("%1/%2").arg(facts.rateNumerator).arg(facts.rateDenominator), c.rate);
+    }
     if (c.higherCrf != nullptr) {
         const QString worse = out.path() + "/worse." + c.ending;
         ASSERT_EQ(RunCli(export_ + QStringList{worse, "--crf", c.higherCrf} + c.options, out.path())

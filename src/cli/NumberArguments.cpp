@@ -21,11 +21,11 @@ constexpr FilmNumber FilmNumbers[] = {
 
 void RequireNumber(const FilmNumber& number, const QString& text)
 {
-    static const QRegularExpression decimal(R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?$)");
+    static const QRegularExpression decimal(
+        R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?$)");
     static const QRegularExpression integer(R"(^[+-]?[0-9]+$)");
     if (number.whole && !integer.match(text).hasMatch())
-        throw UsageError(
-            QString("%1 wants a whole number, not \"%2\".").arg(number.option, text));
+        throw UsageError(QString("%1 wants a whole number, not \"%2\".").arg(number.option, text));
     if (!number.whole && !decimal.match(text).hasMatch())
         throw UsageError(QString("%1 wants a number written with a point, like 2.5, not \"%2\".")
                              .arg(number.option, text));

@@ -411,9 +411,8 @@ TEST(CliExport, TakesAFilmRenderedUnderBothSeparators)
         QFile::rename(FramePath(film, name), FramePath(film, name).replace("-002.", "-002,"));
 
     const CliResult exported = RunCli({"export", film, "--out", "film.gif"}, work.path());
-    const CliResult resumed = RunCli(
-        RenderArguments("2", "3", 4, 104, "Rainbow", ".") << "--resume",
-        work.path());
+    const CliResult resumed =
+        RunCli(RenderArguments("2", "3", 4, 104, "Rainbow", ".") << "--resume", work.path());
 
     EXPECT_EQ(ProbeVideo(work.path() + "/film.gif").frames, 5) << exported.err.toStdString();
     EXPECT_TRUE(resumed.exitCode == 0 && resumed.err.contains("(5 kept from before)"))
@@ -429,17 +428,17 @@ TEST(CliExport, KeepsTheStagingOfAWriterInAnotherPidNamespace)
         GTEST_SKIP() << "unshare --pid is not permitted here";
     QTemporaryDir out;
     QProcess live;
-    QByteArray err = StartCliUntil(
-        live, {"export", TestFilms().even, "--out", "long.mp4", "--hold", "2000"}, out.path(),
-        "Encoding");
+    QByteArray err =
+        StartCliUntil(live, {"export", TestFilms().even, "--out", "long.mp4", "--hold", "2000"},
+                      out.path(), "Encoding");
     for (int wait = 0; wait < 300 && Leftovers(out.path(), "long.mp4").isEmpty(); ++wait)
         QThread::msleep(100);
     ASSERT_FALSE(Leftovers(out.path(), "long.mp4").isEmpty());
 
-    EXPECT_EQ(QProcess::execute("unshare", {"--pid", "--fork", "--mount-proc", POWERREELS_CLI,
-                                            "export", TestFilms().even, "--out",
-                                            out.filePath("short.gif")}),
-              0);
+    EXPECT_EQ(
+        QProcess::execute("unshare", {"--pid", "--fork", "--mount-proc", POWERREELS_CLI, "export",
+                                      TestFilms().even, "--out", out.filePath("short.gif")}),
+        0);
     ASSERT_TRUE(StopCli(live, {}, err));
 
     EXPECT_EQ(live.exitCode(), 0) << err.toStdString();
@@ -509,11 +508,10 @@ class FailedExportTest : public testing::TestWithParam<FailedExport>
 };
 
 // Empty, in the order a folder lists them.
-const QStringList FailedExportFolders = {"eMin=1 eMax=10000000 Steps=2147483647 Pixels=104 Rainbow",
-                                         "eMin=2 eMax=3 Steps=1 Pixels=16255 Rainbow",
-                                         "eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow",
-                                         "eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow",
-                                         "holiday pictures"};
+const QStringList FailedExportFolders = {
+    "eMin=1 eMax=10000000 Steps=2147483647 Pixels=104 Rainbow",
+    "eMin=2 eMax=3 Steps=1 Pixels=16255 Rainbow", "eMin=2 eMax=3 Steps=1 Pixels=16384 Rainbow",
+    "eMin=2 eMax=3 Steps=4 Pixels=104 Rainbow", "holiday pictures"};
 
 // A failed export leaves an older video of the name untouched and no
 // temporary file behind.

@@ -54,8 +54,8 @@ private slots:
             << "txtSteps" << QList<double>{1, 1.0005, 1, u};
         QTest::newRow("frames sharing a name")
             << QStringList{"1.0005", "1.0025", "2", "104"} << false
-            << "Please, fewer 'Steps': two frames would share one file name." << "txtSteps"
-            << QList<double>{1.0005, 1.0025, 2, 104};
+            << "Please, fewer 'Steps': two frames would share one file name."
+            << "txtSteps" << QList<double>{1.0005, 1.0025, 2, 104};
         QTest::newRow("pixels 103.4") << QStringList{"2", "3", "4", "103.4"} << false << pixMin
                                       << "txtPixels" << QList<double>{2, 3, 4, 103};
         QTest::newRow("pixels 103.5 rounds to 104")

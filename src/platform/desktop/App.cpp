@@ -15,8 +15,8 @@ QString Path()
 bool IsInstalledProgramFolder(const QString& path)
 {
     const QDir folder(QDir::cleanPath(path));
-    return folder.dirName() == "bin" &&
-           QFileInfo::exists(folder.filePath("../share/applications/" POWERREELS_APP_ID ".desktop"));
+    return folder.dirName() == "bin" && QFileInfo::exists(folder.filePath(
+                                            "../share/applications/" POWERREELS_APP_ID ".desktop"));
 }
 
 bool IsWritableFolder(const QString& path)

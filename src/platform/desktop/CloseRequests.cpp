@@ -28,8 +28,8 @@ void OnSignal(int)
 
 void RouteCloseRequests(Form& form)
 {
-    if (g_signalSocket[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0,
-                                                  g_signalSocket) != 0)
+    if (g_signalSocket[0] < 0 &&
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &form);
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {

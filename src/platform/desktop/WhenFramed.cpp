@@ -2,8 +2,8 @@
 
 #include <QPoint>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 namespace Platform {
 
@@ -28,32 +28,31 @@ void WhenFramed(QWidget& window, std::function<bool(bool framed)> action)
 {
     auto* poll = new QTimer(&window);
     poll->setInterval(PollMs);
-    QObject::connect(
-        poll, &QTimer::timeout, &window,
-        [poll, &window, action = std::move(action), unshown = 0, unframed = 0,
-         framed = 0]() mutable {
-            if (!window.isVisible())
-                return;
-            bool done = false;
-            // A window manager tells a window its border when asked, before
-            // it takes the window on, and a busy one may take seconds to put
-            // it on the screen; a move before that is undone by its placing.
-            // Without a window manager the window is on the screen at once,
-            // unframed.
-            const QWindow* handle = window.windowHandle();
-            if (handle == nullptr || !handle->isExposed())
-                done = ++unshown >= MaxUnshownPolls;
-            else if (window.frameGeometry().size() != window.size())
-                done = action(true) || ++framed >= MaxPolls;
-            else if (++unframed >= MaxPolls) {
-                action(false);
-                done = true;
-            }
-            if (done) {
-                poll->stop();
-                poll->deleteLater();
-            }
-        });
+    QObject::connect(poll, &QTimer::timeout, &window,
+                     [poll, &window, action = std::move(action), unshown = 0, unframed = 0,
+                      framed = 0]() mutable {
+                         if (!window.isVisible())
+                             return;
+                         bool done = false;
+                         // A window manager tells a window its border when asked, before
+                         // it takes the window on, and a busy one may take seconds to put
+                         // it on the screen; a move before that is undone by its placing.
+                         // Without a window manager the window is on the screen at once,
+                         // unframed.
+                         const QWindow* handle = window.windowHandle();
+                         if (handle == nullptr || !handle->isExposed())
+                             done = ++unshown >= MaxUnshownPolls;
+                         else if (window.frameGeometry().size() != window.size())
+                             done = action(true) || ++framed >= MaxPolls;
+                         else if (++unframed >= MaxPolls) {
+                             action(false);
+                             done = true;
+                         }
+                         if (done) {
+                             poll->stop();
+                             poll->deleteLater();
+                         }
+                     });
     poll->start();
 }
 

@@ -91,14 +91,13 @@ void RemoveAbandonedStaging(int parent, const QByteArray& name)
 {
     if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0)
         return;
-    const int folder = ::openat(parent, name.constData(),
-                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int folder =
+        ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
         return;
     struct stat info = {};
-    const int lock = ::fstat(folder, &info) == 0 && info.st_uid == ::geteuid()
-                         ? TakeAbandonedLock(folder)
-                         : -1;
+    const int lock =
+        ::fstat(folder, &info) == 0 && info.st_uid == ::geteuid() ? TakeAbandonedLock(folder) : -1;
     DIR* entries = lock >= 0 ? ::fdopendir(folder) : nullptr;
     if (entries == nullptr) {
         ::close(folder);
@@ -121,9 +120,9 @@ void RemoveAbandonedStaging(int parent, const QByteArray& name)
 StagedFile::StagedFile(const QString& finalPath) : m_finalPath(finalPath)
 {
     const QFileInfo info(finalPath);
-    const QByteArray pattern = QFile::encodeName(info.absolutePath() + "/" + Prefix + HostName() +
-                                                 "-" + QString::number(qint64(::getpid())) +
-                                                 "-XXXXXX");
+    const QByteArray pattern =
+        QFile::encodeName(info.absolutePath() + "/" + Prefix + HostName() + "-" +
+                          QString::number(qint64(::getpid())) + "-XXXXXX");
     // A clean-up that comes between the folder and its lock may take the
     // folder away; a few fresh tries get past it.
     for (int attempt = 1;; ++attempt) {

@@ -42,11 +42,6 @@ constexpr std::array<VideoKindFacts, 3> Kinds = {{
 
 } // namespace
 
-std::span<const VideoKindFacts> VideoKinds()
-{
-    return Kinds;
-}
-
 const VideoKindFacts& FactsOf(VideoKind kind)
 {
     return Kinds[std::size_t(kind)];

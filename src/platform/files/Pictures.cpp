@@ -200,14 +200,6 @@ QImage NewPicture(int width, int height)
     return picture;
 }
 
-std::optional<BitmapShape> WholeBitmapShape(const QString& path)
-{
-    QFile file;
-    if (!OpenRegularFile(path, Links::Refused, file))
-        return std::nullopt;
-    return WholeBitmap(file);
-}
-
 bool HoldsSavedPicture(const QString& path, QSize size)
 {
     QFile file;

@@ -40,8 +40,7 @@ struct VideoKindFacts
     int highestCrf;
 };
 
-// Every kind, in the order of the enumeration.
-std::span<const VideoKindFacts> VideoKinds();
+// The facts of a kind.
 const VideoKindFacts& FactsOf(VideoKind kind);
 
 // The kind of video a file name asks for by its ending, if any.

@@ -41,11 +41,6 @@ struct BitmapShape
     bool operator==(const BitmapShape&) const = default;
 };
 
-// The shape of a bitmap file that holds all the pixels its headers promise;
-// none for anything else, a link included. Reads only the headers; a FIFO or
-// a device is judged without being opened.
-std::optional<BitmapShape> WholeBitmapShape(const QString& path);
-
 // Whether path holds a picture of this size as SavePicture writes it: a
 // regular file of its own (no link, FIFO or device, none of which is opened)
 // with 8-bit red, green and blue, either an uncompressed bitmap with every

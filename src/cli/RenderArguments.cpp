@@ -5,7 +5,7 @@
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
 #include "render/FrameRenderer.h"
-#include "terminal/CommandLine.h"
+#include "terminal/OptionTable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,18 +56,60 @@ void RequireNamesThatFit(const RenderOptions& options)
     }
 }
 
+// "Rainbow (default), Grey, ... or Yellow".
+QString PaletteChoices()
+{
+    QString palettes = Film::PaletteNameList();
+    palettes.replace(palettes.indexOf(','), 1, " (default),");
+    palettes.replace(palettes.lastIndexOf(", "), 2, " or ");
+    return palettes;
+}
+
 } // namespace
 
-QStringList RenderValueOptions()
+const OptionTable& RenderOptionTable()
 {
-    return {"--emin", "--emax",   "--steps",   "--pixels", "--palette",
-            "--dir",  "--frames", "--threads", "--format", "--supersample"};
+    static const OptionTable table({
+        {"--emin", ValueKind::Text, "E", "the minimum exponent, at least 1"},
+        {"--emax", ValueKind::Text, "E", "the maximum exponent, above the minimum"},
+        {"--steps", ValueKind::Text, "N",
+         "the number of steps, a whole number; the film has N + 1 frames"},
+        {"--pixels", ValueKind::Text, "N",
+         QString("width and height of a frame, from %1 to %2")
+             .arg(Film::MinPixels)
+             .arg(Film::MaxPixels)},
+        {"--palette", ValueKind::Text, "NAME", PaletteChoices()},
+        {"--dir", ValueKind::Text, "PARENT", "an existing folder (default: the current folder)"},
+        {"--frames", ValueKind::Text, "A-B",
+         "only frames A to B of the film's 0 to N; A alone: one frame"},
+        {"--threads", ValueKind::Count, "N",
+         QString("worker threads, 1 to %1 (default: one per core)").arg(MaxThreads), 1, MaxThreads},
+        {"--resume",
+         ValueKind::Flag,
+         {},
+         "keeps the frames of the range already on disk whole and renders only the missing or "
+         "damaged ones (a PNG must decode whole)"},
+        {"--format", ValueKind::Text, "F",
+         "bmp (default: the window's bitmaps) or png: the same pixels in a few percent of the "
+         "bytes, as PowerReels-*.png"},
+        {"--supersample", ValueKind::Count, "N",
+         QString("anti-aliasing: each pixel the mean of N x N samples spread over it, averaged "
+                 "in linear light; 1 (default) to %1, costing about N x N times the time")
+             .arg(Render::MaxSupersample),
+         1, Render::MaxSupersample},
+        {"--smooth",
+         ValueKind::Flag,
+         {},
+         "colours from a continuous escape value instead of the whole count: no bands outside "
+         "the set, whose points stay the same black"},
+    });
+    return table;
 }
 
 RenderOptions ParseRenderArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned =
-        ScanArguments(arguments, RenderValueOptions(), {"--resume", "--smooth"});
+    const OptionTable& table = RenderOptionTable();
+    const ScannedArguments scanned = table.scan(arguments);
     if (!scanned.positional.isEmpty())
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
@@ -90,17 +132,14 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
     options.eMax = *check.eMax;
     options.steps = *check.steps;
     options.pixels = *check.pixels;
-    if (scanned.values.contains("--supersample"))
-        options.supersample =
-            ReadCount(scanned.values["--supersample"], 1, Render::MaxSupersample, "--supersample");
+    options.supersample = table.count(scanned, "--supersample", options.supersample);
     options.smooth = scanned.flags.contains("--smooth");
     RequireNamesThatFit(options);
 
     options.lastFrame = options.steps;
     if (scanned.values.contains("--frames"))
         ReadFrameRange(scanned.values["--frames"], options);
-    if (scanned.values.contains("--threads"))
-        options.threads = ReadCount(scanned.values["--threads"], 1, MaxThreads, "--threads");
+    options.threads = table.count(scanned, "--threads", options.threads);
     options.resume = scanned.flags.contains("--resume");
     if (scanned.values.contains("--format")) {
         const std::optional<Platform::PictureFormat> format =

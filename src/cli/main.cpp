@@ -2,6 +2,7 @@
 #include "cli/FilmRender.h"
 #include "cli/HelpText.h"
 #include "cli/RenderArguments.h"
+#include "export/ExportArguments.h"
 #include "platform/Version.h"
 #include "terminal/CommandLine.h"
 #include "terminal/Console.h"
@@ -30,7 +31,7 @@ int Run(const QStringList& arguments)
     const QStringList rest = arguments.mid(1);
     try {
         if (command == "render") {
-            if (AsksForHelp(rest, RenderValueOptions()))
+            if (RenderOptionTable().asksForHelp(rest))
                 return PrintHelp(RenderHelp());
             const RenderOptions options = ParseRenderArguments(rest);
             const std::atomic<int>& stop = CatchInterrupts();
@@ -38,7 +39,7 @@ int Run(const QStringList& arguments)
             return RenderFilm(options, *observer, stop);
         }
         if (command == "export") {
-            if (AsksForHelp(rest, ExportValueOptions()))
+            if (Export::ExportOptionTable().asksForHelp(rest))
                 return PrintHelp(ExportHelp());
             return RunExportProgram(rest, console);
         }

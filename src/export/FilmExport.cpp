@@ -2,6 +2,7 @@
 
 #include "EncodeProgress.h"
 #include "export/PlayOrder.h"
+#include "export/SizeRefusal.h"
 #include "export/VideoWriter.h"
 #include "film/FilmFolder.h"
 #include "platform/Numbers.h"

@@ -140,9 +140,9 @@ void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec*
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = Dictionary(facts.encoderOptions);
-    // Asked for, it replaces the table's quality.
-    if (tuning.crf)
-        av_dict_set(&options, "crf", QByteArray::number(*tuning.crf).constData(), 0);
+    // The quality asked for, else the kind's own.
+    if (const int crf = tuning.crf.value_or(facts.defaultCrf); crf >= 0)
+        av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);
     const int opened = avcodec_open2(codec.get(), encoder, &options);
     av_dict_free(&options);
     Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));

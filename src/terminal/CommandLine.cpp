@@ -42,11 +42,6 @@ ScannedArguments ScanArguments(const QStringList& arguments, const QStringList& 
     return scanned;
 }
 
-QStringList ExportValueOptions()
-{
-    return {"--out", "--fps", "--hold", "--size", "--crf"};
-}
-
 int ReadCount(const QString& text, int minimum, int maximum, const QString& what)
 {
     bool digitsOnly = !text.isEmpty() && text.size() <= 9;

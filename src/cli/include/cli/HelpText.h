@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <string>
 
 namespace Cli {
@@ -12,10 +11,5 @@ namespace Cli {
 std::string ProgramHelp();
 std::string RenderHelp();
 std::string ExportHelp();
-
-// Whether the arguments after a command ask for its help: "--help" or "-h"
-// anywhere before a "--", which ends the options, except as the value of one
-// of the command's valueOptions ("--dir -h" names a folder).
-bool AsksForHelp(const QStringList& arguments, const QStringList& valueOptions);
 
 } // namespace Cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "film/FilmParameters.h"
+#include "terminal/OptionTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,8 @@ struct RenderOptions : Film::FilmParameters
     bool resume = false;
 };
 
-// The options of render that take a value.
-QStringList RenderValueOptions();
+// The options of render, with their limits and help lines.
+const Terminal::OptionTable& RenderOptionTable();
 
 // Reads the arguments after "render". The four numbers are required and
 // read whole, then get the window's parameter check and its messages.

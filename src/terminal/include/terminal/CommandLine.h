@@ -23,10 +23,6 @@ struct ScannedArguments
 ScannedArguments ScanArguments(const QStringList& arguments, const QStringList& valueOptions,
                                const QStringList& flagOptions);
 
-// The options of export that take a value: the export program reads them,
-// and powerreels-cli must tell "--out -h" from a request for export's help.
-QStringList ExportValueOptions();
-
 // A whole number written with digits only, within [minimum, maximum]; what
 // names the option in the error message.
 int ReadCount(const QString& text, int minimum, int maximum, const QString& what);

@@ -1,14 +1,22 @@
 #include "export/VideoSize.h"
 
-#include "QuietFFmpeg.h"
-
-extern "C" {
-#include <libavutil/imgutils.h>
-}
-
+#include <QRegularExpression>
 #include <cmath>
 
 namespace Export {
+
+std::optional<QSize> ReadVideoSize(const QString& text, int largest)
+{
+    static const QRegularExpression size(R"(^([0-9]{1,9})[xX]([0-9]{1,9})$)");
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    if (width < 1 || height < 1 || width > largest || height > largest)
+        return std::nullopt;
+    return QSize(width, height);
+}
 
 QSize VideoSizeFor(VideoKind kind, QSize frameSize)
 {
@@ -20,25 +28,6 @@ QSize VideoSizeFor(VideoKind kind, QSize frameSize)
 QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning)
 {
     return VideoSizeFor(kind, tuning.size.isEmpty() ? frameSize : tuning.size);
-}
-
-std::optional<QString> SizeRefusal(VideoKind, QSize frameSize)
-{
-    QuietFFmpeg();
-    // One limit for every kind, the even one that 4:2:0 needs: a GIF one
-    // pixel larger than an MP4 may take is refused alike.
-    const QSize videoSize = VideoSizeFor(VideoKind::Mp4, frameSize);
-    if (av_image_check_size(unsigned(videoSize.width()), unsigned(videoSize.height()), 0,
-                            nullptr) >= 0)
-        return std::nullopt;
-    int largest = videoSize.width();
-    while (largest > 2 && av_image_check_size(unsigned(largest), unsigned(largest), 0, nullptr) < 0)
-        largest -= 2;
-    return QString("FFmpeg's encoders take pictures of at most %1 x %1 pixels; this film's %2 x "
-                   "%3 frames cannot go into a video.")
-        .arg(largest)
-        .arg(frameSize.width())
-        .arg(frameSize.height());
 }
 
 std::optional<QString> SizeWarning(VideoKind kind, QSize frameSize)

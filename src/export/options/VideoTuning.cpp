@@ -37,17 +37,4 @@ QString FrameRateText(FrameRate rate)
     return QString::number(double(rate.numerator) / rate.denominator, 'g', 6);
 }
 
-std::optional<QSize> ReadVideoSize(const QString& text, int largest)
-{
-    static const QRegularExpression size(R"(^([0-9]{1,9})[xX]([0-9]{1,9})$)");
-    const QRegularExpressionMatch match = size.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int width = match.captured(1).toInt();
-    const int height = match.captured(2).toInt();
-    if (width < 1 || height < 1 || width > largest || height > largest)
-        return std::nullopt;
-    return QSize(width, height);
-}
-
 } // namespace Export

@@ -9,6 +9,9 @@
 
 namespace Export {
 
+// "1280x720" (or "1280X720"), each side from 1 to largest; none otherwise.
+std::optional<QSize> ReadVideoSize(const QString& text, int largest);
+
 // The picture size in a video of this kind: H.264 and VP9 in 4:2:0 need even
 // sides, so an odd frame gets its last row and column repeated.
 QSize VideoSizeFor(VideoKind kind, QSize frameSize);
@@ -16,9 +19,6 @@ QSize VideoSizeFor(VideoKind kind, QSize frameSize);
 // The picture size in the video: the size asked for, else the frames', made
 // even where the kind needs it (an odd size asked for is scaled to one more).
 QSize VideoSizeFor(VideoKind kind, QSize frameSize, const VideoTuning& tuning);
-
-// Why a video of this kind cannot hold frames of this size; none when it can.
-std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
 
 // Why a video of this kind with frames of this size may not play; none when
 // nothing speaks against it.

@@ -1,7 +1,7 @@
 #include "export/ExportArguments.h"
 
+#include "export/VideoSize.h"
 #include "film/FilmParameters.h"
-#include "terminal/CommandLine.h"
 
 namespace Export {
 
@@ -11,6 +11,22 @@ namespace {
 
 // Ten minutes of one frame at the highest rate.
 constexpr int MaxHold = 60000;
+
+// "quality of .mp4 (0 to 51, default 18) and .webm (...)": the kinds that
+// have a quality scale, with their limits.
+QString CrfHelp()
+{
+    QStringList scales;
+    for (const VideoKindFacts& facts : VideoKinds()) {
+        if (facts.highestCrf >= 0)
+            scales << QString(".%1 (0 to %2, default %3)")
+                          .arg(facts.ending)
+                          .arg(facts.highestCrf)
+                          .arg(facts.defaultCrf);
+    }
+    const QString last = scales.takeLast();
+    return "quality of " + scales.join(", ") + " and " + last + ": lower is better and larger";
+}
 
 FrameRate ReadRateOption(const QString& text)
 {
@@ -46,9 +62,30 @@ int ReadCrfOption(const QString& text, VideoKind kind)
 
 } // namespace
 
+const OptionTable& ExportOptionTable()
+{
+    static const OptionTable table({
+        {"--out", ValueKind::Text, "FILE", "the video to write; never left half-written"},
+        {"--fps", ValueKind::Text, "N",
+         QString("frames per second, above 0 and at most %1: %2 (default), 29.97 or 30000/1001, "
+                 "stored exactly")
+             .arg(MaxFramesPerSecond)
+             .arg(FrameRateText(FrameRate{}))},
+        {"--size", ValueKind::Text, "WxH",
+         "scales the video to W x H pixels (area averaging when shrinking, Lanczos when "
+         "enlarging); .mp4 and .webm get an odd side one pixel larger (default: the frame size)"},
+        {"--crf", ValueKind::Text, "N", CrfHelp()},
+        {"--pingpong", ValueKind::Flag, {}, "forward, then back, for a seamless loop"},
+        {"--hold", ValueKind::Count, "N", "shows the first and the last frame N frame times", 1,
+         MaxHold},
+    });
+    return table;
+}
+
 ExportOptions ParseExportArguments(const QStringList& arguments)
 {
-    const ScannedArguments scanned = ScanArguments(arguments, ExportValueOptions(), {"--pingpong"});
+    const OptionTable& table = ExportOptionTable();
+    const ScannedArguments scanned = table.scan(arguments);
     if (scanned.positional.size() != 1)
         throw UsageError("export needs exactly one film folder.");
     ExportOptions options;
@@ -67,8 +104,7 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
         options.tuning.size = ReadSizeOption(scanned.values["--size"]);
     if (scanned.values.contains("--crf"))
         options.tuning.crf = ReadCrfOption(scanned.values["--crf"], options.kind);
-    if (scanned.values.contains("--hold"))
-        options.hold = ReadCount(scanned.values["--hold"], 1, MaxHold, "--hold");
+    options.hold = table.count(scanned, "--hold", options.hold);
     options.pingpong = scanned.flags.contains("--pingpong");
     return options;
 }

@@ -10,10 +10,11 @@ namespace {
 
 using Option = std::pair<const char*, const char*>;
 
-constexpr std::array<Option, 2> H264Options = {{{"preset", "medium"}, {"crf", "18"}}};
-// Constant quality; "good" with speed 4 is a fair trade for films.
-constexpr std::array<Option, 5> Vp9Options = {
-    {{"crf", "30"}, {"b", "0"}, {"deadline", "good"}, {"cpu-used", "4"}, {"row-mt", "1"}}};
+constexpr std::array<Option, 1> H264Options = {{{"preset", "medium"}}};
+// Constant quality (the crf with no bit rate); "good" with speed 4 is a fair
+// trade for films.
+constexpr std::array<Option, 4> Vp9Options = {
+    {{"b", "0"}, {"deadline", "good"}, {"cpu-used", "4"}, {"row-mt", "1"}}};
 // The index at the front lets a browser start playing before the end.
 constexpr std::array<Option, 1> Mp4MuxerOptions = {{{"movflags", "+faststart"}}};
 
@@ -24,7 +25,7 @@ constexpr int GifFramesPerSecond = 50;
 
 constexpr std::array<VideoKindFacts, 3> Kinds = {{
     {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
-     Mp4MuxerOptions, H264Macroblocks, 0, 51},
+     Mp4MuxerOptions, H264Macroblocks, 0, 51, 18},
     {VideoKind::WebM,
      "webm",
      "WebM (VP9)",
@@ -36,11 +37,29 @@ constexpr std::array<VideoKindFacts, 3> Kinds = {{
      {},
      0,
      0,
-     63},
-    {VideoKind::Gif, "gif", "GIF", "GIF", "gif", "gif", false, {}, {}, 0, GifFramesPerSecond, -1},
+     63,
+     30},
+    {VideoKind::Gif,
+     "gif",
+     "GIF",
+     "GIF",
+     "gif",
+     "gif",
+     false,
+     {},
+     {},
+     0,
+     GifFramesPerSecond,
+     -1,
+     -1},
 }};
 
 } // namespace
+
+std::span<const VideoKindFacts> VideoKinds()
+{
+    return Kinds;
+}
 
 const VideoKindFacts& FactsOf(VideoKind kind)
 {

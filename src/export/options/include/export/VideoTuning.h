@@ -34,7 +34,4 @@ std::optional<FrameRate> ReadFrameRate(const QString& text);
 // "24", "29.97", "29.970029..." for messages.
 QString FrameRateText(FrameRate rate);
 
-// "1280x720" (or "1280X720"), each side from 1 to largest; none otherwise.
-std::optional<QSize> ReadVideoSize(const QString& text, int largest);
-
 } // namespace Export

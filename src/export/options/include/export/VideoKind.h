@@ -35,10 +35,14 @@ struct VideoKindFacts
     // Players show more frames per second than this at a lower rate
     // (0: no such limit).
     int playableFramesPerSecond;
-    // The encoder's quality scale for --crf, 0 (best, largest) to this;
-    // negative for a kind without one.
+    // The encoder's quality scale for --crf, 0 (best, largest) to this, and
+    // its quality when none is asked for; negative for a kind without one.
     int highestCrf;
+    int defaultCrf;
 };
+
+// Every kind's facts, in the order of VideoKind.
+std::span<const VideoKindFacts> VideoKinds();
 
 // The facts of a kind.
 const VideoKindFacts& FactsOf(VideoKind kind);

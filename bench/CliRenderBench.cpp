@@ -1,6 +1,6 @@
+#include "QuietProgress.h"
 #include "WholeFrame.h"
 #include "cli/FilmRender.h"
-#include "film/FrameNaming.h"
 #include "render/FrameRenderer.h"
 
 #include <QProcess>
@@ -23,11 +23,11 @@ double SecondsSince(Clock::time_point start)
 Cli::RenderOptions Film(int frames, int threads)
 {
     Cli::RenderOptions options;
-    options.eMin = 2;
-    options.eMax = 3;
-    options.steps = frames - 1;
-    options.pixels = 512;
-    options.lastFrame = options.steps;
+    options.film.eMin = 2;
+    options.film.eMax = 3;
+    options.film.steps = frames - 1;
+    options.film.pixels = 512;
+    options.lastFrame = options.film.steps;
     options.threads = threads;
     return options;
 }
@@ -38,11 +38,7 @@ double FramesSeconds(const Cli::RenderOptions& options, Render::MathPath path, i
 {
     double seconds = 0;
     for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        Render::FrameRequest request;
-        request.e = Film::RenderedExponent(
-            Film::FrameExponent(options.eMin, options.eMax, options.steps, k));
-        request.pixels = options.pixels;
-        request.paletteIndex = options.paletteIndex;
+        Render::FrameRequest request = options.film.frameRequest(k);
         request.threads = threads;
         request.path = path;
         const Clock::time_point start = Clock::now();
@@ -61,8 +57,8 @@ void CliRender(benchmark::State& state)
     const int frames = int(state.range(0));
     Cli::RenderOptions film = Film(frames, int(state.range(1)));
     if (state.range(2) == 1)
-        film.format = Platform::PictureFormat::Png;
-    const auto observer = Cli::MakeQuietProgress();
+        film.film.format = Platform::PictureFormat::Png;
+    Cli::QuietProgress observer;
     const std::atomic<int> stop{0};
     double filmSeconds = 0;
     double framesSeconds = 0;
@@ -75,7 +71,7 @@ void CliRender(benchmark::State& state)
         options.parent = parent.path();
         state.ResumeTiming();
         const Clock::time_point start = Clock::now();
-        if (Cli::RenderFilm(options, *observer, stop) != 0)
+        if (Cli::RenderFilm(options, observer, stop) != 0)
             state.SkipWithError("the render failed");
         filmSeconds += SecondsSince(start);
     }

@@ -1,6 +1,7 @@
 #include "BenchFrames.h"
 
 #include "PolarMapping.h"
+#include "ReferencePixel.h"
 #include "render/EscapeColor.h"
 #include "render/FrameRenderer.h"
 #include "render/FrameValues.h"

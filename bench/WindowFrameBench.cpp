@@ -17,9 +17,11 @@ void WindowFrame(benchmark::State& state)
     form.Show();
     form.Pixels = Bench::Pixels;
     form.FitWindowToPicture();
-    const double e = state.range(0) / 1000.0;
+    Render::FrameRequest request;
+    request.e = state.range(0) / 1000.0;
+    request.pixels = Bench::Pixels;
     for (auto _ : state)
-        form.RenderFrame(e);
+        form.RenderFrame(request);
     state.SetItemsProcessed(state.iterations() * Bench::Pixels * Bench::Pixels);
 }
 

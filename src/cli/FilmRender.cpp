@@ -32,8 +32,7 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
         console.problem(QString("The folder \"%1\" does not exist.").arg(options.parent));
         return {};
     }
-    const QString folder =
-        Film::FrameFolderPath(options.parent, options, Platform::DecimalSeparator());
+    const QString folder = options.film.folderPath(options.parent, Platform::DecimalSeparator());
     try {
         Platform::MkDir(folder);
     } catch (const Platform::RuntimeError&) {
@@ -47,19 +46,14 @@ QString MakeFilmFolder(const RenderOptions& options, Console& console)
     return folder;
 }
 
-QString FramePath(const QString& folder, const RenderOptions& options, std::int64_t k)
-{
-    return folder + '/' + options.frameFileName(k, Platform::DecimalSeparator());
-}
-
 // A frame is whole under either decimal separator: parts of a film may have
 // been rendered under different number settings.
 bool IsStoredWhole(const QString& folder, const RenderOptions& options, std::int64_t k)
 {
-    const QStringList candidates =
-        Film::FrameFileCandidates(folder, options.renderedExponent(k), options.format);
+    const QStringList candidates = options.film.frameCandidates(folder, k);
+    const QSize size(options.film.pixels, options.film.pixels);
     return std::any_of(candidates.begin(), candidates.end(), [&](const QString& path) {
-        return Platform::HoldsSavedPicture(path, QSize(options.pixels, options.pixels));
+        return Platform::HoldsSavedPicture(path, size);
     });
 }
 
@@ -85,14 +79,8 @@ class FrameQueue
 public:
     FrameQueue(const RenderOptions& options, std::vector<std::int64_t> kept,
                Render::WorkerBudget& budget)
-        : m_options(options), m_kept(std::move(kept)), m_next(options.firstFrame)
+        : m_options(options), m_budget(budget), m_kept(std::move(kept)), m_next(options.firstFrame)
     {
-        m_request.pixels = options.pixels;
-        m_request.paletteIndex = options.paletteIndex;
-        m_request.threads = options.threads;
-        m_request.budget = &budget;
-        m_request.supersample = options.supersample;
-        m_request.smooth = options.smooth;
         skipKept();
     }
 
@@ -102,8 +90,10 @@ public:
     void prepare()
     {
         if (!m_prepared && !empty()) {
-            m_request.e = m_options.renderedExponent(m_next);
-            m_prepared = std::make_unique<Render::FrameRender>(m_request);
+            Render::FrameRequest request = m_options.film.frameRequest(m_next);
+            request.threads = m_options.threads;
+            request.budget = &m_budget;
+            m_prepared = std::make_unique<Render::FrameRender>(request);
         }
     }
 
@@ -128,10 +118,10 @@ private:
     }
 
     const RenderOptions& m_options;
+    Render::WorkerBudget& m_budget;
     const std::vector<std::int64_t> m_kept;
     std::size_t m_keptAt = 0;
     std::int64_t m_next;
-    Render::FrameRequest m_request;
     std::unique_ptr<Render::FrameRender> m_prepared;
 };
 
@@ -172,6 +162,39 @@ void TellFewerThreads(const Render::FrameRender& render, Console& console)
                         .arg(render.workersAsked()));
 }
 
+// How the film ends: every frame of the range on disk, or the missing ones
+// told.
+int FinishFilm(const QString& folder, const RenderOptions& options, std::int64_t rendered,
+               const FrameWriter& writer, RenderObserver& observer)
+{
+    const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
+    std::int64_t missing = 0;
+    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
+        if (!IsStoredWhole(folder, options, k))
+            ++missing;
+    }
+    if (missing > 0)
+        observer.problem(QString("%1 of the %2 frames are missing in \"%3\".")
+                             .arg(missing)
+                             .arg(rangeCount)
+                             .arg(folder));
+    observer.filmSummary(rendered - writer.failures(), writer.failures());
+    // A frame that failed to save may have left an older file of its name.
+    return missing > 0 || writer.failures() > 0 ? ExitFailure : ExitSuccess;
+}
+
+// How a stopped film ends: the frame abandoned, how to finish it.
+int StopFilm(std::int64_t k, double e, std::int64_t rendered, const RenderOptions& options,
+             const FrameWriter& writer, RenderObserver& observer, const std::atomic<int>& stop)
+{
+    observer.problem(QString("Stopped: frame %1 (e=%2) was abandoned.")
+                         .arg(k)
+                         .arg(Platform::Format(e, u"0.000", Platform::DecimalSeparator())));
+    observer.filmSummary(rendered - writer.failures(), writer.failures());
+    TellHowToFinish(options, observer);
+    return ExitForSignal(stop.load());
+}
+
 } // namespace
 
 int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
@@ -190,14 +213,14 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     // 32-bit number.
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     const std::int64_t keptCount = std::int64_t(kept->size());
-    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.steps);
+    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.film.steps);
     // --threads counts the workers of both frames while one ends and the
     // next begins.
     Render::WorkerBudget budget(options.threads > 0
                                     ? options.threads
                                     : int(std::max(1u, std::thread::hardware_concurrency())));
     FrameQueue queue(options, std::move(*kept), budget);
-    FrameWriter writer(observer, options.format);
+    FrameWriter writer(observer, options.film.format);
     bool toldThreads = false;
     for (std::int64_t position = 1; !queue.empty(); ++position) {
         auto [k, render] = queue.take();
@@ -205,39 +228,21 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
             TellFewerThreads(*render, observer);
             toldThreads = true;
         }
-        const FrameOfRender frame{k, position, options.renderedExponent(k),
-                                  FramePath(folder, options, k), std::chrono::steady_clock::now()};
+        const FrameOfRender frame{k, position, options.film.renderedExponent(k),
+                                  options.film.framePath(folder, k, Platform::DecimalSeparator()),
+                                  std::chrono::steady_clock::now()};
         observer.frameStarted(position, k, frame.e);
-        QImage image = Platform::NewPicture(options.pixels, options.pixels);
+        QImage image = Platform::NewPicture(options.film.pixels, options.film.pixels);
         if (!CollectFrame(*render, image, queue, writer, observer, stop)) {
             writer.report(true);
             observer.filmEnded();
-            observer.problem(
-                QString("Stopped: frame %1 (e=%2) was abandoned.")
-                    .arg(k)
-                    .arg(Platform::Format(frame.e, u"0.000", Platform::DecimalSeparator())));
-            observer.filmSummary(position - 1 - writer.failures(), writer.failures());
-            TellHowToFinish(options, observer);
-            return ExitForSignal(stop.load());
+            return StopFilm(k, frame.e, position - 1, options, writer, observer, stop);
         }
         writer.write(std::move(image), frame);
     }
     writer.report(true);
     observer.filmEnded();
-
-    std::int64_t missing = 0;
-    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        if (!IsStoredWhole(folder, options, k))
-            ++missing;
-    }
-    if (missing > 0)
-        observer.problem(QString("%1 of the %2 frames are missing in \"%3\".")
-                             .arg(missing)
-                             .arg(rangeCount)
-                             .arg(folder));
-    observer.filmSummary(rangeCount - keptCount - writer.failures(), writer.failures());
-    // A frame that failed to save may have left an older file of its name.
-    return missing > 0 || writer.failures() > 0 ? ExitFailure : ExitSuccess;
+    return FinishFilm(folder, options, rangeCount - keptCount, writer, observer);
 }
 
 } // namespace Cli

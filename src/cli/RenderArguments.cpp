@@ -1,6 +1,5 @@
 #include "cli/RenderArguments.h"
 
-#include "NumberArguments.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
@@ -24,15 +23,16 @@ constexpr int MaxThreads = 1024;
 
 void ReadFrameRange(const QString& text, RenderOptions& options)
 {
+    const std::int32_t steps = options.film.steps;
     static const QRegularExpression range(R"(^([0-9]{1,10})(?:-([0-9]{1,10}))?$)");
     const QRegularExpressionMatch match = range.match(text);
     const qint64 first = match.hasMatch() ? match.captured(1).toLongLong() : -1;
     const qint64 last =
         match.hasMatch() && match.hasCaptured(2) ? match.captured(2).toLongLong() : first;
-    if (!match.hasMatch() || first > last || last > options.steps)
+    if (!match.hasMatch() || first > last || last > steps)
         throw UsageError(QString("--frames wants A-B with 0 <= A <= B <= %1 (the film's frames "
                                  "are 0 to %1), not \"%2\".")
-                             .arg(options.steps)
+                             .arg(steps)
                              .arg(text));
     options.firstFrame = std::int32_t(first);
     options.lastFrame = std::int32_t(last);
@@ -40,11 +40,11 @@ void ReadFrameRange(const QString& text, RenderOptions& options)
 
 // A film whose numbers are too long to name its files would fail at every
 // frame; it is refused once, before anything is written.
-void RequireNamesThatFit(const RenderOptions& options)
+void RequireNamesThatFit(const Film::FilmParameters& film)
 {
-    const QString folder = options.folderName(Platform::DecimalSeparator());
+    const QString folder = film.folderName(Platform::DecimalSeparator());
     // The last frame has the longest name.
-    const double e = std::max(options.eMax, options.frameExponent(options.steps));
+    const double e = std::max(film.eMax, film.frameExponent(film.steps));
     const QString frame = Film::FrameFileName(e, Platform::DecimalSeparator());
     for (const QString& name : {folder, frame}) {
         if (QFile::encodeName(name).size() > NAME_MAX)
@@ -54,6 +54,29 @@ void RequireNamesThatFit(const RenderOptions& options)
                                  .arg(NAME_MAX)
                                  .arg(name.left(40)));
     }
+}
+
+// The film the arguments describe, read once and given the window's check.
+Film::FilmParameters ReadFilm(const OptionTable& table, const ScannedArguments& scanned)
+{
+    // The window's list starts on its first palette.
+    const QString palette = scanned.values.value("--palette");
+    const int paletteIndex = palette.isNull() ? 0 : Film::PaletteIndex(palette);
+    if (paletteIndex < 0)
+        throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
+                             .arg(palette, Film::PaletteNameList()));
+
+    const Film::ParameterCheck check =
+        Film::CheckParameters({table.number(scanned, "--emin"), table.number(scanned, "--emax"),
+                               table.number(scanned, "--steps"), table.number(scanned, "--pixels")},
+                              Film::MaxPixels);
+    if (!check.passed)
+        throw UsageError(check.message);
+    Film::FilmParameters film = Film::CheckedFilm(check, paletteIndex);
+    film.supersample = table.count(scanned, "--supersample", film.supersample);
+    film.smooth = scanned.flags.contains("--smooth");
+    RequireNamesThatFit(film);
+    return film;
 }
 
 // "Rainbow (default), Grey, ... or Yellow".
@@ -70,11 +93,11 @@ QString PaletteChoices()
 const OptionTable& RenderOptionTable()
 {
     static const OptionTable table({
-        {"--emin", ValueKind::Text, "E", "the minimum exponent, at least 1"},
-        {"--emax", ValueKind::Text, "E", "the maximum exponent, above the minimum"},
-        {"--steps", ValueKind::Text, "N",
+        {"--emin", ValueKind::Number, "E", "the minimum exponent, at least 1"},
+        {"--emax", ValueKind::Number, "E", "the maximum exponent, above the minimum"},
+        {"--steps", ValueKind::WholeNumber, "N",
          "the number of steps, a whole number; the film has N + 1 frames"},
-        {"--pixels", ValueKind::Text, "N",
+        {"--pixels", ValueKind::WholeNumber, "N",
          QString("width and height of a frame, from %1 to %2")
              .arg(Film::MinPixels)
              .arg(Film::MaxPixels)},
@@ -114,29 +137,8 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
     RenderOptions options;
-    // The window's list starts on its first palette.
-    const QString palette = scanned.values.value("--palette");
-    options.paletteIndex = palette.isNull() ? 0 : Film::PaletteIndex(palette);
-    if (options.paletteIndex < 0)
-        throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
-                             .arg(palette, Film::PaletteNameList()));
-
-    RequireFilmNumbers(scanned.values);
-    const Film::ParameterCheck check =
-        Film::CheckParameters({scanned.values.value("--emin"), scanned.values.value("--emax"),
-                               scanned.values.value("--steps"), scanned.values.value("--pixels")},
-                              Film::MaxPixels);
-    if (!check.passed)
-        throw UsageError(check.message);
-    options.eMin = *check.eMin;
-    options.eMax = *check.eMax;
-    options.steps = *check.steps;
-    options.pixels = *check.pixels;
-    options.supersample = table.count(scanned, "--supersample", options.supersample);
-    options.smooth = scanned.flags.contains("--smooth");
-    RequireNamesThatFit(options);
-
-    options.lastFrame = options.steps;
+    options.film = ReadFilm(table, scanned);
+    options.lastFrame = options.film.steps;
     if (scanned.values.contains("--frames"))
         ReadFrameRange(scanned.values["--frames"], options);
     options.threads = table.count(scanned, "--threads", options.threads);
@@ -147,7 +149,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         if (!format)
             throw UsageError(
                 QString("--format is bmp or png, not \"%1\".").arg(scanned.values["--format"]));
-        options.format = *format;
+        options.film.format = *format;
     }
     if (scanned.values.contains("--dir"))
         options.parent = scanned.values["--dir"];

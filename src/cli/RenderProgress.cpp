@@ -145,22 +145,6 @@ private:
     Clock::time_point m_lastDraw;
 };
 
-class QuietProgress : public RenderObserver
-{
-public:
-    void note(const QString&) override {}
-    void problem(const QString& text) override { m_console.problem(text); }
-    void filmStarted(const QString&, std::int64_t, std::int64_t, std::int64_t) override {}
-    void frameStarted(std::int64_t, std::int64_t, double) override {}
-    void columnsFinished(int, int) override {}
-    void frameSaved(std::int64_t, double, const QString&, double) override {}
-    void filmEnded() override {}
-    void filmSummary(std::int64_t, std::int64_t) override {}
-
-private:
-    StderrConsole m_console;
-};
-
 } // namespace
 
 double DoneFraction(const ProgressState& state)
@@ -208,11 +192,6 @@ std::unique_ptr<RenderObserver> MakeBarProgress()
 std::unique_ptr<RenderObserver> MakeLineProgress()
 {
     return std::make_unique<LineProgress>();
-}
-
-std::unique_ptr<RenderObserver> MakeQuietProgress()
-{
-    return std::make_unique<QuietProgress>();
 }
 
 } // namespace Cli

@@ -1,7 +1,6 @@
 #include "film/FilmFolder.h"
 
 #include "film/FilmVariant.h"
-#include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 
 #include "platform/Numbers.h"
@@ -75,7 +74,8 @@ void MatchFile(const QString& name, const FilmParameters& film, const QString& f
     const QRegularExpressionMatch match = frameName.match(name);
     if (!match.hasMatch())
         return;
-    const Platform::PictureFormat format = *Platform::PictureFormatNamed(match.captured(4));
+    FilmParameters stored = film;
+    stored.format = *Platform::PictureFormatNamed(match.captured(4));
     const qsizetype separatorAt = match.capturedStart(2);
     const QString pointName = WithSeparator(name, separatorAt, u'.');
     const double named = (match.captured(1) + "." + match.captured(3)).toDouble();
@@ -87,10 +87,10 @@ void MatchFile(const QString& name, const FilmParameters& film, const QString& f
          k <= last; ++k) {
         if (k < 0 || k > film.steps)
             continue;
-        const double e = film.frameExponent(k);
-        const QString own = FrameFileName(e, Platform::DecimalSeparator(), format);
+        const QString own = stored.frameFileName(k, Platform::DecimalSeparator());
         if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
-            AddFile(bySeparator[name[separatorAt]][k], {k, e, folder + "/" + name, {}}, format);
+            AddFile(bySeparator[name[separatorAt]][k],
+                    {k, film.frameExponent(k), folder + "/" + name, {}}, stored.format);
     }
 }
 
@@ -103,17 +103,18 @@ void FindMissing(const QString& folder, const FilmParameters& film, QChar separa
     const auto pngs =
         std::count_if(frames.present.begin(), frames.present.end(),
                       [](const FilmFrame& frame) { return frame.path.endsWith(".png"); });
-    const Platform::PictureFormat format = 2 * pngs > qsizetype(frames.present.size())
-                                               ? Platform::PictureFormat::Png
-                                               : Platform::PictureFormat::Bmp;
+    FilmParameters named = film;
+    named.format = 2 * pngs > qsizetype(frames.present.size()) ? Platform::PictureFormat::Png
+                                                               : Platform::PictureFormat::Bmp;
     std::int64_t next = 0;
     const auto addGap = [&](std::int64_t end) {
         frames.missingCount += end - next;
         for (; next < end && frames.missing.size() < NamedFrames; ++next) {
-            const double e = film.frameExponent(next);
-            const QString path = FrameFilePath(folder, e, Platform::DecimalSeparator(), format);
-            frames.missing.push_back(
-                {next, e, WithSeparator(path, SeparatorAt(path), separator), {}});
+            const QString path = named.framePath(folder, next, Platform::DecimalSeparator());
+            frames.missing.push_back({next,
+                                      film.frameExponent(next),
+                                      WithSeparator(path, SeparatorAt(path), separator),
+                                      {}});
         }
     };
     for (const FilmFrame& frame : frames.present) {

@@ -1,11 +1,15 @@
 #include "film/FilmParameters.h"
 
+#include "film/FilmVariant.h"
 #include "film/FrameNaming.h"
+#include "platform/Numbers.h"
 #include "render/PaletteNames.h"
 
 #include <QStringList>
 
 namespace Film {
+
+using Platform::Format;
 
 QString FilmParameters::paletteName() const
 {
@@ -24,14 +28,48 @@ double FilmParameters::renderedExponent(std::int64_t k) const
     return RenderedExponent(frameExponent(k));
 }
 
+Render::FrameRequest FilmParameters::frameRequest(std::int64_t k) const
+{
+    Render::FrameRequest request;
+    request.e = renderedExponent(k);
+    request.pixels = pixels;
+    request.paletteIndex = paletteIndex;
+    request.supersample = supersample;
+    request.smooth = smooth;
+    return request;
+}
+
 QString FilmParameters::folderName(QChar separator) const
 {
-    return FrameFolderPath(QString(), *this, separator);
+    return "eMin=" + Format(eMin, separator) + " eMax=" + Format(eMax, separator) +
+           " Steps=" + Format(steps, separator) + " Pixels=" + Format(pixels, separator) + " " +
+           paletteName() + VariantSuffix(*this);
+}
+
+QString FilmParameters::folderPath(const QString& parent, QChar separator) const
+{
+    return PathInFolder(parent, folderName(separator));
 }
 
 QString FilmParameters::frameFileName(std::int64_t k, QChar separator) const
 {
     return FrameFileName(renderedExponent(k), separator, format);
+}
+
+QString FilmParameters::framePath(const QString& folder, std::int64_t k, QChar separator) const
+{
+    return folder + "/" + frameFileName(k, separator);
+}
+
+QStringList FilmParameters::frameCandidates(const QString& folder, std::int64_t k) const
+{
+    const QChar own = Platform::DecimalSeparator();
+    QStringList paths = {framePath(folder, k, own)};
+    for (const QChar other : {QChar(u'.'), QChar(u',')}) {
+        if (other != own)
+            paths << framePath(folder, k, other);
+    }
+    return paths;
 }
 
 int PaletteIndex(const QString& name)

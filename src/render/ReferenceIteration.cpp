@@ -56,11 +56,6 @@ Stop IterateToStop(double e, double bailout, double rho, double theta)
 
 } // namespace
 
-int IterateReference(double e, double bailout, double rho, double theta)
-{
-    return IterateToStop(e, bailout, rho, theta).count;
-}
-
 void IterateColumnsReference(const ColumnJob& job)
 {
     for (int x = job.claimColumn(job.context); x >= 0; x = job.claimColumn(job.context)) {

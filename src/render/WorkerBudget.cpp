@@ -11,8 +11,6 @@ struct WorkerBudget::State
     std::mutex mutex;
     std::condition_variable freed;
     int free = 0;
-    int running = 0;
-    int peak = 0;
 };
 
 WorkerBudget::WorkerBudget(int workers) : m_state(std::make_unique<State>())
@@ -27,7 +25,6 @@ void WorkerBudget::acquire()
     std::unique_lock lock(m_state->mutex);
     m_state->freed.wait(lock, [this] { return m_state->free > 0; });
     --m_state->free;
-    m_state->peak = std::max(m_state->peak, ++m_state->running);
 }
 
 void WorkerBudget::release()
@@ -35,15 +32,8 @@ void WorkerBudget::release()
     {
         const std::lock_guard lock(m_state->mutex);
         ++m_state->free;
-        --m_state->running;
     }
     m_state->freed.notify_one();
-}
-
-int WorkerBudget::peak() const
-{
-    const std::lock_guard lock(m_state->mutex);
-    return m_state->peak;
 }
 
 } // namespace Render

@@ -1,5 +1,6 @@
 #include "terminal/OptionTable.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <stdexcept>
 
@@ -67,6 +68,24 @@ int OptionTable::count(const ScannedArguments& scanned, const QString& name, int
     if (!scanned.values.contains(name))
         return fallback;
     return ReadCount(scanned.values[name], option.minimum, option.maximum, name);
+}
+
+QString OptionTable::number(const ScannedArguments& scanned, const QString& name) const
+{
+    static const QRegularExpression decimal(
+        R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?$)");
+    static const QRegularExpression integer(R"(^[+-]?[0-9]+$)");
+    if (!scanned.values.contains(name))
+        throw UsageError(QString("%1 is required.").arg(name));
+    const QString text = scanned.values[name];
+    if ((*this)[name].kind == ValueKind::WholeNumber) {
+        if (!integer.match(text).hasMatch())
+            throw UsageError(QString("%1 wants a whole number, not \"%2\".").arg(name, text));
+    } else if (!decimal.match(text).hasMatch()) {
+        throw UsageError(QString("%1 wants a number written with a point, like 2.5, not \"%2\".")
+                             .arg(name, text));
+    }
+    return text;
 }
 
 QString OptionTable::help() const

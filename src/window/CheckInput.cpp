@@ -32,8 +32,10 @@ bool frmPowerReels::CheckInput()
     eMax = check.eMax.value_or(eMax);
     Steps = check.steps.value_or(Steps);
     Pixels = check.pixels.value_or(Pixels);
-    if (check.passed)
+    if (check.passed) {
+        film.paletteIndex = cboColors.currentIndex();
         return true;
+    }
 
     warn(check.message);
     switch (check.field) {

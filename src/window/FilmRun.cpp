@@ -11,24 +11,19 @@
 
 using namespace Platform;
 
-namespace {
-
-// The film the window's variables and palette list describe.
-Film::FilmParameters FilmOf(const frmPowerReels& form)
-{
-    return {form.eMin, form.eMax, form.Steps, form.Pixels, form.cboColors.currentIndex()};
-}
-
-} // namespace
-
 double frmPowerReels::FrameExponent(std::int64_t k) const
 {
-    return FilmOf(*this).frameExponent(k);
+    return film.frameExponent(k);
 }
 
 QString frmPowerReels::FrameFolderPath(QChar separator) const
 {
-    return Film::FrameFolderPath(strBasePath, FilmOf(*this), separator);
+    return film.folderPath(strBasePath, separator);
+}
+
+QString frmPowerReels::FrameFilePath(const QString& folder, std::int64_t k, QChar separator) const
+{
+    return film.framePath(folder, k, separator);
 }
 
 void frmPowerReels::cmdBegin_Click()
@@ -46,13 +41,13 @@ void frmPowerReels::cmdBegin_Click()
     const std::int64_t frames = Steps;
     std::int64_t unsaved = 0;
     for (std::int64_t k = 0; k <= frames; ++k) {
-        const double e = FilmOf(*this).renderedExponent(k);
-        setCaption(Film::FrameCaption(e, " (Calculating)", separator));
-        RenderFrame(e);
+        const Render::FrameRequest request = film.frameRequest(k);
+        setCaption(Film::FrameCaption(request.e, " (Calculating)", separator));
+        RenderFrame(request);
         if (HasEnded())
             return;
-        setCaption(Film::FrameCaption(e, " (Saving)", separator));
-        if (!Attempt([&] { SavePicture(Image(), Film::FrameFilePath(strFolder, e, separator)); }))
+        setCaption(Film::FrameCaption(request.e, " (Saving)", separator));
+        if (!Attempt([&] { SavePicture(Image(), FrameFilePath(strFolder, k, separator)); }))
             ++unsaved;
     }
     RestoreIdleWindow();
@@ -65,15 +60,11 @@ void frmPowerReels::cmdBegin_Click()
                  .arg(strFolder));
 }
 
-void frmPowerReels::RenderFrame(double e)
+void frmPowerReels::RenderFrame(const Render::FrameRequest& request)
 {
-    Render::FrameRequest request;
-    request.e = e;
-    request.pixels = Pixels;
-    request.paletteIndex = cboColors.currentIndex();
     Render::FrameRender render(request);
     m_render = &render;
-    for (std::int32_t x = 0; x < Pixels && render.waitForColumn(x); ++x) {
+    for (std::int32_t x = 0; x < request.pixels && render.waitForColumn(x); ++x) {
         PutColumn(x, render.column(x));
         DoEvents();
         if (HasEnded())

@@ -54,7 +54,7 @@ void frmPowerReels::tmrSlideShow_Timer()
     Attempt([&] { setCaption(Film::FrameCaption(e, " (SlideShow)", separator)); });
     // A missing or unreadable frame leaves the picture shown before.
     Attempt([&] {
-        setPicture(LoadPicture(Film::FrameFilePath(FrameFolderPath(separator), e, separator)));
+        setPicture(LoadPicture(FrameFilePath(FrameFolderPath(separator), lngFrame, separator)));
     });
     const SlideShow::Position next = SlideShow::Advance(lngFrame, lngDirection, Steps);
     lngFrame = next.frame;

@@ -40,11 +40,11 @@ TEST_P(RenderArgumentsAccepted, GiveTheFilm)
 {
     const AcceptedRender& c = GetParam();
     const RenderOptions options = ParseRenderArguments(Split(c.arguments));
-    EXPECT_EQ(options.eMin, c.eMin);
-    EXPECT_EQ(options.eMax, c.eMax);
-    EXPECT_EQ(options.steps, c.steps);
-    EXPECT_EQ(options.pixels, c.pixels);
-    EXPECT_EQ(options.paletteIndex, c.paletteIndex);
+    EXPECT_EQ(options.film.eMin, c.eMin);
+    EXPECT_EQ(options.film.eMax, c.eMax);
+    EXPECT_EQ(options.film.steps, c.steps);
+    EXPECT_EQ(options.film.pixels, c.pixels);
+    EXPECT_EQ(options.film.paletteIndex, c.paletteIndex);
     EXPECT_EQ(options.parent, QString(c.parent));
     EXPECT_EQ(options.firstFrame, c.firstFrame);
     EXPECT_EQ(options.lastFrame, c.lastFrame);

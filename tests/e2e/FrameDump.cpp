@@ -9,8 +9,7 @@
 // frame is rendered with.
 
 #include "WholeFrame.h"
-#include "film/FrameNaming.h"
-#include "render/FrameRenderer.h"
+#include "film/FilmParameters.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -50,29 +49,27 @@ int main(int argc, char* argv[])
 {
     if (argc < 7)
         return Usage();
-    const double eMin = std::strtod(argv[1], nullptr);
-    const double eMax = std::strtod(argv[2], nullptr);
-    const auto steps = std::int32_t(std::strtol(argv[3], nullptr, 10));
-    const int pixels = int(std::strtol(argv[4], nullptr, 10));
-    const int palette = int(std::strtol(argv[5], nullptr, 10));
+    Film::FilmParameters film;
+    film.eMin = std::strtod(argv[1], nullptr);
+    film.eMax = std::strtod(argv[2], nullptr);
+    film.steps = std::int32_t(std::strtol(argv[3], nullptr, 10));
+    film.pixels = std::int32_t(std::strtol(argv[4], nullptr, 10));
+    film.paletteIndex = int(std::strtol(argv[5], nullptr, 10));
     const std::string folder = argv[6];
-    if (steps < 1 || pixels < 1)
+    if (film.steps < 1 || film.pixels < 1)
         return Usage();
 
     std::vector<std::int32_t> frames;
     for (int i = 7; i < argc; ++i)
         frames.push_back(std::int32_t(std::strtol(argv[i], nullptr, 10)));
     if (frames.empty())
-        for (std::int32_t k = 0; k <= steps; ++k)
+        for (std::int32_t k = 0; k <= film.steps; ++k)
             frames.push_back(k);
 
     for (const std::int32_t k : frames) {
-        Render::FrameRequest request;
-        request.e = Film::RenderedExponent(Film::FrameExponent(eMin, eMax, steps, k));
-        request.pixels = pixels;
-        request.paletteIndex = palette;
+        const Render::FrameRequest request = film.frameRequest(k);
         const std::string path = folder + "/frame-" + std::to_string(k) + ".rgb";
-        if (!WriteFrame(path, Render::RenderFrameColors(request), pixels)) {
+        if (!WriteFrame(path, Render::RenderFrameColors(request), film.pixels)) {
             std::fprintf(stderr, "e2e-frame-dump: cannot write %s\n", path.c_str());
             return 1;
         }

@@ -98,8 +98,8 @@ TEST_P(FolderNameRoundTrip, GivesTheSameNumbers)
     const auto& [c, comma] = GetParam();
     const NumberSettings settings(comma ? Comma : Point);
     const QString folder =
-        Film::FrameFolderPath("/films/", {c.eMin, c.eMax, c.steps, c.pixels, c.paletteIndex},
-                              Platform::DecimalSeparator());
+        FilmParameters{c.eMin, c.eMax, c.steps, c.pixels, c.paletteIndex}.folderPath(
+            "/films/", Platform::DecimalSeparator());
     const std::optional<FilmParameters> film = ParseFilmFolderName(QFileInfo(folder).fileName());
     ASSERT_TRUE(film) << folder.toStdString();
     EXPECT_EQ(film->eMin, c.eMin);
@@ -173,9 +173,7 @@ TEST_P(FrameListTest, FindsTheFramesOfEitherSetting)
         for (std::int32_t k = 0; k <= film.steps; ++k) {
             if (k == 3)
                 continue;
-            QFile file(Film::FrameFilePath(folder.path(),
-                                           Film::FrameExponent(film.eMin, film.eMax, film.steps, k),
-                                           Platform::DecimalSeparator()));
+            QFile file(film.framePath(folder.path(), k, Platform::DecimalSeparator()));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
     }

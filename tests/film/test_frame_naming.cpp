@@ -1,3 +1,4 @@
+#include "film/FilmParameters.h"
 #include "film/FrameNaming.h"
 #include "film/SharedFrameNames.h"
 #include "platform/Numbers.h"
@@ -34,19 +35,15 @@ class FolderNames : public testing::TestWithParam<FolderCase>
 TEST_P(FolderNames, SpellTheParameters)
 {
     const FolderCase& c = GetParam();
+    const Film::FilmParameters film{c.eMin, c.eMax, c.steps, c.pixels,
+                                    Film::PaletteIndex(c.palette)};
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFolderPath("/films/",
-                                        Film::FilmParameters{c.eMin, c.eMax, c.steps, c.pixels,
-                                                             Film::PaletteIndex(c.palette)},
-                                        Platform::DecimalSeparator()),
+        EXPECT_EQ(film.folderPath("/films/", Platform::DecimalSeparator()),
                   QString("/films/") + c.withPoint);
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFolderPath("/films/",
-                                    Film::FilmParameters{c.eMin, c.eMax, c.steps, c.pixels,
-                                                         Film::PaletteIndex(c.palette)},
-                                    Platform::DecimalSeparator()),
+    EXPECT_EQ(film.folderPath("/films/", Platform::DecimalSeparator()),
               QString("/films/") + c.withComma);
 }
 
@@ -81,12 +78,12 @@ TEST_P(FileNames, SpellTheExponentWithThreeDecimals)
     const FileCase& c = GetParam();
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFilePath("/f", c.e, Platform::DecimalSeparator()),
-                  QString("/f/PowerReels-") + c.withPoint + ".bmp");
+        EXPECT_EQ(Film::FrameFileName(c.e, Platform::DecimalSeparator()),
+                  QString("PowerReels-") + c.withPoint + ".bmp");
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFilePath("/f", c.e, Platform::DecimalSeparator()),
-              QString("/f/PowerReels-") + c.withComma + ".bmp");
+    EXPECT_EQ(Film::FrameFileName(c.e, Platform::DecimalSeparator()),
+              QString("PowerReels-") + c.withComma + ".bmp");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, FileNames,
@@ -155,7 +152,7 @@ TEST_P(SharedNames, AgreeWithEveryName)
     for (double eMin = c.first; eMin < c.first + c.films * c.by; eMin += c.by) {
         const auto name = [&](std::int64_t k) {
             const double e = Film::FrameExponent(eMin, eMin + c.span, c.steps, k);
-            return Film::FrameFilePath({}, Film::RenderedExponent(e), u'.');
+            return Film::FrameFileName(Film::RenderedExponent(e), u'.');
         };
         bool shared = false;
         for (std::int64_t k = 0; k < c.steps; ++k)

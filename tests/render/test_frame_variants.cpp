@@ -1,6 +1,7 @@
 #include "ContinuousEscape.h"
 #include "LinearLight.h"
 #include "PathNames.h"
+#include "ReferencePixel.h"
 #include "WholeFrame.h"
 #include "render/EscapeColor.h"
 #include "render/FrameRenderer.h"

@@ -143,13 +143,4 @@ INSTANTIATE_TEST_SUITE_P(Paths, LongColumn, testing::ValuesIn(Paths),
                              return PathName(info.param);
                          });
 
-TEST(IterateReference, MatchesTheReferenceColumnRoutine)
-{
-    const std::vector<double> rho = {3.9, 2.0, 1.2, 0.7, 0.25};
-    const std::vector<int> counts = IterateColumn(MathPath::Reference, 1.5, 8, rho);
-    for (std::size_t row = 0; row < rho.size(); ++row) {
-        EXPECT_EQ(Render::IterateReference(1.5, 8, rho[row], 0), counts[row]) << "row " << row;
-    }
-}
-
 } // namespace

@@ -30,8 +30,15 @@ constexpr int PngZlibLevel = 1;
 // to 0 (level 9).
 constexpr int PngQuality = 100 - (PngZlibLevel * 91 + 8) / 9;
 
-// This program's largest frame, 16384 x 16384: a PNG may promise no more.
-constexpr qint64 LargestPictureMegabytes = 16384LL * 16384 * 4 / (1024 * 1024);
+// What the image reader allocates for a picture of this size, in megabytes.
+qint64 ReadingMegabytes(QSize size)
+{
+    return qint64(size.width()) * size.height() * 4 / (1024 * 1024) + 1;
+}
+
+// No picture file this program reads may promise more than its largest frame.
+const qint64 LargestPictureMegabytes =
+    ReadingMegabytes(QSize(LargestPictureSide, LargestPictureSide));
 
 // What the headers of a bitmap file promise.
 struct BitmapHeader
@@ -119,8 +126,8 @@ void AllowReading(QSize size, qint64 pixelBytes)
 {
     if (pixelBytes == 0)
         return;
-    const qint64 megabytes = qint64(size.width()) * size.height() * 4 / (1024 * 1024) + 1;
-    if (megabytes > QImageReader::allocationLimit() && megabytes <= 16 * 1024)
+    const qint64 megabytes = ReadingMegabytes(size);
+    if (megabytes > QImageReader::allocationLimit() && megabytes <= LargestPictureMegabytes)
         QImageReader::setAllocationLimit(int(megabytes));
 }
 
@@ -128,8 +135,7 @@ void AllowReading(QSize size, qint64 pixelBytes)
 // frames, never beyond. The file is one opened as a regular file.
 QImage ReadPng(QFile& file, const PngHeader& header)
 {
-    const qint64 megabytes =
-        qint64(header.shape.size.width()) * header.shape.size.height() * 4 / (1024 * 1024) + 1;
+    const qint64 megabytes = ReadingMegabytes(header.shape.size);
     if (megabytes > LargestPictureMegabytes || !file.seek(0))
         return {};
     if (megabytes > QImageReader::allocationLimit())

@@ -9,8 +9,11 @@
 
 namespace Cli {
 
-struct RenderOptions : Film::FilmParameters
+// What render is asked to do: the film, and where and how to render which of
+// its frames.
+struct RenderOptions
 {
+    Film::FilmParameters film;
     QString parent = ".";
     // The frames to render, a part of 0..steps.
     std::int32_t firstFrame = 0;

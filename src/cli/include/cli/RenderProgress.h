@@ -64,7 +64,5 @@ QString SummaryText(std::int64_t written, std::int64_t kept, std::int64_t failed
 std::unique_ptr<RenderObserver> MakeBarProgress();
 // One line per frame, for logs and batch systems.
 std::unique_ptr<RenderObserver> MakeLineProgress();
-// Problems only.
-std::unique_ptr<RenderObserver> MakeQuietProgress();
 
 } // namespace Cli

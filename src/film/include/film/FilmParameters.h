@@ -1,19 +1,21 @@
 #pragma once
 
 #include "platform/PictureFormat.h"
+#include "render/FrameRenderer.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace Film {
 
-// The largest picture a film may have where no screen limits it: one
-// frame's buffers stay within a few gigabytes.
-inline constexpr std::int32_t MaxPixels = 16384;
+// The largest picture a film may have where no screen limits it.
+inline constexpr std::int32_t MaxPixels = Platform::LargestPictureSide;
 
-// One film, read and checked once and then handed on whole: to naming, to
-// the renderer, to the slide show and to export. Options beyond the window's
-// design follow the palette, each with a default that changes no frame.
+// One film, read and checked once and then handed on whole: the window's
+// film run and slide show, the command line's render and export name, draw
+// and find its frames through it. Options beyond the window's design follow
+// the palette, each with a default that changes no frame.
 struct FilmParameters
 {
     double eMin = 0;
@@ -35,11 +37,24 @@ struct FilmParameters
     double frameExponent(std::int64_t k) const;
     // The exponent frame k is rendered with and named after.
     double renderedExponent(std::int64_t k) const;
+    // What the renderer draws frame k from; the caller adds its threads.
+    Render::FrameRequest frameRequest(std::int64_t k) const;
+
     // "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow", followed by the
     // options' suffix (" SS3 Smooth") for frames drawn otherwise.
     QString folderName(QChar separator) const;
-    // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file.
+    // parent + "/" + folderName, with one "/" between them whether or not
+    // parent ends in one.
+    QString folderPath(const QString& parent, QChar separator) const;
+    // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file: the
+    // one name by which it is written and found.
     QString frameFileName(std::int64_t k, QChar separator) const;
+    // folder + "/" + frameFileName(k).
+    QString framePath(const QString& folder, std::int64_t k, QChar separator) const;
+    // The paths frame k may be stored under: with the user's decimal
+    // separator first, then with the other one of point and comma, for a
+    // film rendered in parts under different number settings.
+    QStringList frameCandidates(const QString& folder, std::int64_t k) const;
 };
 
 // The index of a palette named case-insensitively, or -1.

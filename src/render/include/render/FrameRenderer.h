@@ -24,20 +24,19 @@ enum class MathPath
 bool IsAvailable(MathPath path);
 
 // A number of workers that frames rendered at the same time share: a film
-// that starts the next frame while one ends keeps to it.
+// that starts the next frame while one ends keeps to it. Each worker takes
+// its place once, for all its columns.
 class WorkerBudget
 {
 public:
     explicit WorkerBudget(int workers);
-    ~WorkerBudget();
+    virtual ~WorkerBudget();
     WorkerBudget(const WorkerBudget&) = delete;
     WorkerBudget& operator=(const WorkerBudget&) = delete;
 
     // Blocks until a worker may run.
-    void acquire();
-    void release();
-    // The most workers that ran at once.
-    int peak() const;
+    virtual void acquire();
+    virtual void release();
 
 private:
     struct State;
@@ -61,10 +60,6 @@ struct FrameRequest
 };
 
 inline constexpr int MaxSupersample = 8;
-
-// Escape count (0..65, 65 = not escaped) of the point at radius rho and
-// angle theta, with the C library's functions, one pixel at a time.
-int IterateReference(double e, double bailout, double rho, double theta);
 
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to

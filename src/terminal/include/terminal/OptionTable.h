@@ -13,6 +13,10 @@ enum class ValueKind
     Flag,  // no value: "--resume"
     Text,  // a value the command reads itself: "--dir PARENT"
     Count, // a whole number within the option's limits: "--threads N"
+    // A required number, read whole with a point as the decimal separator in
+    // any language, so that a command means the same everywhere: "--emin E".
+    Number,
+    WholeNumber, // the same without a fraction: "--steps N"
 };
 
 // One option of a command: its name, the value it takes, the limits of a
@@ -46,6 +50,10 @@ public:
     // The count option's value within its limits, or fallback when it is not
     // given. Throws UsageError naming the option.
     int count(const ScannedArguments& scanned, const QString& name, int fallback) const;
+
+    // The text of a required number option, written as its kind asks. Throws
+    // UsageError naming the option.
+    QString number(const ScannedArguments& scanned, const QString& name) const;
 
     // One entry a line, as help2man reads them: "      --name VALUE", the
     // help from column 22 (on the next line after a long name), wrapped

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "film/FilmParameters.h"
 #include "platform/Form.h"
 #include "platform/Frame.h"
 #include "platform/TextBox.h"
@@ -12,13 +13,9 @@
 #include <cstdint>
 #include <memory>
 
-namespace Render {
-class FrameRender;
-}
-
 // The one window of the program. It owns all state that the handlers share
-// and all the handlers. It hands the film its variables describe to the
-// naming, the renderer and the slide-show rules, which never call back.
+// and all the handlers. The film CheckInput reads goes to the naming, the
+// renderer and the slide-show rules, which never call back.
 class frmPowerReels : public Platform::Form
 {
     Q_OBJECT
@@ -31,10 +28,13 @@ public:
     std::int32_t lngTwipsX = 0;
     std::int32_t lngTwipsY = 0;
     QString strBasePath;
-    double eMin = 0;
-    double eMax = 0;
-    std::int32_t Steps = 0;
-    std::int32_t Pixels = 0;
+    // The film the film run and the slide show read, set by CheckInput; the
+    // four parameters are its fields under the design's names.
+    Film::FilmParameters film;
+    double& eMin = film.eMin;
+    double& eMax = film.eMax;
+    std::int32_t& Steps = film.steps;
+    std::int32_t& Pixels = film.pixels;
     std::int32_t lngFrame = 0;
     std::int32_t lngInterval = 0;
     std::int32_t lngDirection = 0;
@@ -71,11 +71,12 @@ public:
     void txtPixels_GotFocus();
 
     bool CheckInput();
-    void RenderFrame(double e);
+    void RenderFrame(const Render::FrameRequest& request);
 
-    // The film's names, from the window's variables and the palette list.
+    // The film's names, under the program folder.
     double FrameExponent(std::int64_t k) const;
     QString FrameFolderPath(QChar separator) const;
+    QString FrameFilePath(const QString& folder, std::int64_t k, QChar separator) const;
 
     // Hides the inputs and makes the client area Pixels x Pixels pixels,
     // centred, its top at least 28 pixels below the top of the screen.

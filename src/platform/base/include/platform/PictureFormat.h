@@ -5,6 +5,10 @@
 
 namespace Platform {
 
+// The largest picture side this program makes: one frame's buffers stay
+// within a few gigabytes. The largest picture file it reads follows from it.
+inline constexpr int LargestPictureSide = 16384;
+
 // How a picture file is stored: the window's uncompressed bitmap, or PNG,
 // which keeps the same pixels in a fraction of the bytes.
 enum class PictureFormat

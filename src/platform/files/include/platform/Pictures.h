@@ -14,15 +14,15 @@ namespace Platform {
 // RuntimeError(PathNotWritable) when the folder is missing or not writable.
 void SavePicture(const QImage& image, const QString& path);
 
+// The same in the format given: PNG keeps the bitmap's pixels exactly.
+void SavePicture(const QImage& image, const QString& path, PictureFormat format);
+
 // Loads Qt's image format plugins on the calling thread. A program without
 // an application object that saves on worker threads calls it first: the
 // plugins are loaded on the first save and live to the end of the program,
 // and loaded on a short-lived thread they are torn down after that thread's
 // data at exit, corrupting the heap.
 void LoadPictureFormats();
-
-// The same in the format given: PNG keeps the bitmap's pixels exactly.
-void SavePicture(const QImage& image, const QString& path, PictureFormat format);
 
 // Reads a bitmap or PNG written by SavePicture (told by its content). Throws
 // RuntimeError(FileNotFound) for a missing file or anything but a regular

@@ -6,7 +6,8 @@
 #include <vector>
 
 // Whole frames at once, for the core's tests, the benchmarks and the
-// end-to-end tests' reference frames; the programs take frames column by column.
+// end-to-end tests' reference frames; the programs take frames column by
+// column.
 namespace Render {
 
 // The whole frame, column-major (index x * pixels + row, row 0 at the top).

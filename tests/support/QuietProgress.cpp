@@ -1,0 +1,10 @@
+#include "QuietProgress.h"
+
+namespace Cli {
+
+void QuietProgress::problem(const QString& text)
+{
+    m_console.problem(text);
+}
+
+} // namespace Cli

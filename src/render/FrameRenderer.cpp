@@ -20,6 +20,12 @@ struct FrameRender::State
 {
     explicit State(const FrameRequest& request);
 
+    // The steps of a render, in this order.
+    ColumnJob sampleJob(const FrameValues& values) const;
+    void keepSamples();
+    void computeFirstColumn(ColumnJob job, ColumnIterator iterate);
+    void startWorkers(const ColumnJob& job, ColumnIterator iterate);
+
     static int ClaimColumn(void* context);
     static ColumnSamples SamplesOf(void* context, int x);
     static void FinishColumn(void* context, int x);
@@ -88,7 +94,22 @@ FrameRender::State::State(const FrameRequest& request)
     const PathFunctions functions = FunctionsFor(request.path);
     const PolarMapping pixelMapping = MapPixels(values, pixels, functions.sinCos);
     mapping = n == 1 ? pixelMapping : MapSamples(values, pixels, n, functions.sinCos);
+    ColumnJob job = sampleJob(values);
+    const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
+    coloring.emplace(request, values, firstCount, functions.logs);
+    keepSamples();
 
+    job.samplesOf = buffers ? SamplesOf : nullptr;
+    job.counts = counts.data();
+    job.finishColumn = FinishColumn;
+    job.context = this;
+    computeFirstColumn(job, functions.iterate);
+    startWorkers(job, functions.iterate);
+}
+
+// The frame's samples, n x n per pixel, for the iteration.
+ColumnJob FrameRender::State::sampleJob(const FrameValues& values) const
+{
     ColumnJob job;
     job.e = request.e;
     job.bailout = values.bailout;
@@ -98,11 +119,13 @@ FrameRender::State::State(const FrameRequest& request)
     job.theta = mapping.theta.data();
     job.cosTheta = mapping.cosTheta.data();
     job.sinTheta = mapping.sinTheta.data();
-    const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
-    coloring.emplace(request, values, firstCount, functions.logs);
+    return job;
+}
 
-    // Without supersampling a column's counts are the frame's own; samples
-    // beyond that are kept only while their column is computed.
+// Without supersampling a column's counts are the frame's own; samples
+// beyond that are kept only while their column is computed.
+void FrameRender::State::keepSamples()
+{
     const std::size_t columnSamples = std::size_t(pixels) * n * n;
     if (n == 1) {
         counts.resize(std::size_t(pixels) * pixels);
@@ -111,25 +134,27 @@ FrameRender::State::State(const FrameRequest& request)
         buffers.emplace(n > 1 ? columnSamples : 0, coloring->needsModuli() ? columnSamples : 0);
         leases.resize(pixels);
     }
+}
 
-    job.samplesOf = buffers ? SamplesOf : nullptr;
-    job.counts = counts.data();
-    job.finishColumn = FinishColumn;
-    job.context = this;
-    // Column 0 is whole before the workers start, whatever comes next.
-    ColumnJob first = job;
-    first.claimColumn = [](void* context) {
+// Column 0 is whole before the workers start, whatever comes next.
+void FrameRender::State::computeFirstColumn(ColumnJob job, ColumnIterator iterate)
+{
+    job.claimColumn = [](void* context) {
         State& state = *static_cast<State*>(context);
         return state.nextColumn.load() == 0 ? state.nextColumn.fetch_add(1) : -1;
     };
-    functions.iterate(first);
+    iterate(job);
+}
 
+void FrameRender::State::startWorkers(const ColumnJob& frameJob, ColumnIterator iterate)
+{
+    ColumnJob job = frameJob;
     job.claimColumn = ClaimColumn;
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     workersAsked = std::max(std::min(request.threads > 0 ? request.threads : cores, pixels - 1), 0);
     try {
         for (int k = 0; k < workersAsked; ++k) {
-            workers.emplace_back([job, iterate = functions.iterate, budget = request.budget] {
+            workers.emplace_back([job, iterate, budget = request.budget] {
                 if (budget == nullptr) {
                     iterate(job);
                     return;
@@ -145,7 +170,7 @@ FrameRender::State::State(const FrameRequest& request)
     }
     if (workers.empty() && workersAsked > 0) {
         // Not even one: the columns are computed here, before returning.
-        functions.iterate(job);
+        iterate(job);
     }
 }
 

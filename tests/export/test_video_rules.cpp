@@ -23,7 +23,9 @@ class VideoSizes : public testing::TestWithParam<SizeCase>
 TEST_P(VideoSizes, GiveTheSizeTheRefusalAndTheWarning)
 {
     const SizeCase& c = GetParam();
-    EXPECT_EQ(VideoSizeFor(c.kind, c.frames, VideoTuning{c.asked, {}, {}}), c.video);
+    VideoTuning tuning;
+    tuning.size = c.asked;
+    EXPECT_EQ(VideoSizeFor(c.kind, c.frames, tuning), c.video);
     EXPECT_EQ(SizeRefusal(c.kind, c.frames).value_or(""), QString(c.refusal));
     EXPECT_EQ(SizeWarning(c.kind, c.frames).value_or(""), QString(c.warning));
 }

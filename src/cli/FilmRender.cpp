@@ -195,31 +195,18 @@ int StopFilm(std::int64_t k, double e, std::int64_t rendered, const RenderOption
     return ExitForSignal(stop.load());
 }
 
-} // namespace
-
-int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
+// Renders the frames of the range that are not kept, each written while the
+// next one renders; the exit code as RenderFilm gives it.
+int RenderFrames(const QString& folder, const RenderOptions& options,
+                 std::vector<std::int64_t> kept, std::int64_t toRender, RenderObserver& observer,
+                 const std::atomic<int>& stop)
 {
-    const QString folder = MakeFilmFolder(options, observer);
-    if (folder.isEmpty())
-        return ExitFailure;
-    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder, options, stop);
-    if (!kept) {
-        observer.problem("Stopped before any frame was rendered.");
-        TellHowToFinish(options, observer);
-        return ExitForSignal(stop.load());
-    }
-
-    // Counted in 64 bits: the last frame of the longest film is the largest
-    // 32-bit number.
-    const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
-    const std::int64_t keptCount = std::int64_t(kept->size());
-    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.film.steps);
     // --threads counts the workers of both frames while one ends and the
     // next begins.
     Render::WorkerBudget budget(options.threads > 0
                                     ? options.threads
                                     : int(std::max(1u, std::thread::hardware_concurrency())));
-    FrameQueue queue(options, std::move(*kept), budget);
+    FrameQueue queue(options, std::move(kept), budget);
     FrameWriter writer(observer, options.film.format);
     bool toldThreads = false;
     for (std::int64_t position = 1; !queue.empty(); ++position) {
@@ -242,7 +229,28 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     }
     writer.report(true);
     observer.filmEnded();
-    return FinishFilm(folder, options, rangeCount - keptCount, writer, observer);
+    return FinishFilm(folder, options, toRender, writer, observer);
+}
+
+} // namespace
+
+int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
+{
+    const QString folder = MakeFilmFolder(options, observer);
+    if (folder.isEmpty())
+        return ExitFailure;
+    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder, options, stop);
+    if (!kept) {
+        observer.problem("Stopped before any frame was rendered.");
+        TellHowToFinish(options, observer);
+        return ExitForSignal(stop.load());
+    }
+    // Counted in 64 bits: the last frame of the longest film is the largest
+    // 32-bit number.
+    const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
+    const std::int64_t keptCount = std::int64_t(kept->size());
+    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.film.steps);
+    return RenderFrames(folder, options, std::move(*kept), rangeCount - keptCount, observer, stop);
 }
 
 } // namespace Cli

@@ -1,6 +1,9 @@
 #include "export/FramePixels.h"
 
+#include "FilterGraph.h"
+
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -47,20 +50,28 @@ bool MapExactly(const QImage& source, std::uint8_t* indices, int stride, std::ui
     return true;
 }
 
-// Three bits of red and green, two of blue.
-void MapToFixedPalette(const QImage& source, std::uint8_t* indices, int stride,
-                       std::uint32_t* palette)
+// More colours than a palette holds: libavfilter's palettegen chooses 256
+// of the picture's own (a median cut), paletteuse gives each pixel the
+// nearest. A palette of each picture's own is closer to the frames and
+// flickers less than one for the whole film, and dithering buys nothing here
+// (the README has the measures).
+void MapToChosenPalette(const QImage& source, std::uint8_t* indices, int stride,
+                        std::uint32_t* palette)
 {
+    const AvFramePointer input = NewAvFrame(source.size(), AV_PIX_FMT_RGB32);
+    CopyIntoFrame(source, *input, 4);
+    FilterGraph graph(source.size(), AV_PIX_FMT_RGB32,
+                      "split[all][counted];"
+                      "[counted]palettegen=reserve_transparent=0:stats_mode=single[palette];"
+                      "[all][palette]paletteuse=dither=none:new=1");
+    const AvFramePointer mapped = graph.apply(*input, true);
+    for (int row = 0; row < source.height(); ++row)
+        std::memcpy(indices + std::ptrdiff_t(row) * stride,
+                    mapped->data[0] + std::ptrdiff_t(row) * mapped->linesize[0],
+                    std::size_t(source.width()));
+    const auto* chosen = reinterpret_cast<const std::uint32_t*>(mapped->data[1]);
     for (int index = 0; index < 256; ++index)
-        palette[index] =
-            qRgb((index >> 5) * 255 / 7, ((index >> 2) & 7) * 255 / 7, (index & 3) * 255 / 3);
-    for (int row = 0; row < source.height(); ++row) {
-        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
-        std::uint8_t* target = indices + std::ptrdiff_t(row) * stride;
-        for (int x = 0; x < source.width(); ++x)
-            target[x] = std::uint8_t((qRed(line[x]) >> 5) << 5 | (qGreen(line[x]) >> 5) << 2 |
-                                     qBlue(line[x]) >> 6);
-    }
+        palette[index] = chosen[index] | 0xFF000000u;
 }
 
 // The entry of the palette closest to colour, by squared distance.
@@ -88,8 +99,13 @@ void FillNearestPalettePicture(const QImage& scaled, const QImage& frame, std::u
 {
     // The frame's indices are only a means to its palette.
     std::vector<std::uint8_t> frameIndices(std::size_t(frame.width()) * frame.height());
-    FillPalettePicture(frame, frameIndices.data(), frame.width(), palette);
     const QImage source = scaled.convertToFormat(QImage::Format_RGB32);
+    // A frame of more colours than a palette gets one chosen from the
+    // picture it became.
+    if (!FillPalettePicture(frame, frameIndices.data(), frame.width(), palette)) {
+        MapToChosenPalette(source, indices, stride, palette);
+        return;
+    }
     std::unordered_map<QRgb, std::uint8_t> nearest;
     for (int row = 0; row < source.height(); ++row) {
         const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(row));
@@ -113,7 +129,7 @@ bool FillPalettePicture(const QImage& frame, std::uint8_t* indices, int stride,
     std::fill(palette, palette + 256, 0xFF000000u);
     if (MapExactly(source, indices, stride, palette))
         return true;
-    MapToFixedPalette(source, indices, stride, palette);
+    MapToChosenPalette(source, indices, stride, palette);
     return false;
 }
 

@@ -5,6 +5,8 @@ extern "C" {
 #include <libavutil/pixfmt.h>
 }
 
+#include "FilterGraph.h"
+
 #include <QImage>
 #include <QSize>
 #include <memory>
@@ -35,16 +37,12 @@ private:
     {
         void operator()(SwsContext* context) const;
     };
-    struct FrameDeleter
-    {
-        void operator()(AVFrame* frame) const;
-    };
 
     QSize m_videoSize;
     AVPixelFormat m_target;
     std::unique_ptr<SwsContext, SwsDeleter> m_context;
-    std::unique_ptr<AVFrame, FrameDeleter> m_source;
-    std::unique_ptr<AVFrame, FrameDeleter> m_scaled; // for a palette only
+    AvFramePointer m_source;
+    AvFramePointer m_scaled; // for a palette only
 };
 
 } // namespace Export

@@ -282,8 +282,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"CrfBeyondVp9", "film --out a.webm --crf 64",
                          "--crf for WebM (VP9) must be a whole number from 0 to 63, not \"64\"."},
         RefusedArguments{"CrfForAGif", "film --out a.gif --crf 10",
-                         "--crf sets the quality of .mp4 and .webm videos; a GIF keeps every "
-                         "colour."},
+                         "--crf sets the quality of .mp4 and .webm videos; a GIF has no "
+                         "quality scale."},
         RefusedArguments{"NoHold", "film --out a.mp4 --hold 0",
                          "--hold must be a whole number from 1 to 60000, not \"0\"."},
         RefusedArguments{"FlagWithValue", "film --out a.mp4 --pingpong=yes",

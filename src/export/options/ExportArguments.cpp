@@ -55,7 +55,7 @@ int ReadCrfOption(const QString& text, VideoKind kind)
     const int highest = FactsOf(kind).highestCrf;
     if (highest < 0)
         throw UsageError(
-            QString("--crf sets the quality of .mp4 and .webm videos; a %1 keeps every colour.")
+            QString("--crf sets the quality of .mp4 and .webm videos; a %1 has no quality scale.")
                 .arg(VideoKindName(kind)));
     return ReadCount(text, 0, highest, QString("--crf for %1").arg(VideoKindName(kind)));
 }

@@ -206,6 +206,8 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
     }
     if (const std::optional<QString> warning = SizeWarning(options.kind, size))
         console.problem(*warning);
+    if (const std::optional<QString> warning = QualityWarning(options.kind, options.tuning.crf))
+        console.problem(*warning);
     if (const int playable = FactsOf(options.kind).playableFramesPerSecond;
         playable > 0 &&
         options.tuning.rate.numerator > qint64(playable) * options.tuning.rate.denominator)

@@ -25,7 +25,7 @@ constexpr int GifFramesPerSecond = 50;
 
 constexpr std::array<VideoKindFacts, 3> Kinds = {{
     {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
-     Mp4MuxerOptions, H264Macroblocks, 0, 51, 18},
+     Mp4MuxerOptions, H264Macroblocks, 0, 51, 18, "High 4:4:4 Predictive"},
     {VideoKind::WebM,
      "webm",
      "WebM (VP9)",
@@ -79,6 +79,19 @@ std::optional<VideoKind> VideoKindForPath(const QString& path)
 QString VideoKindName(VideoKind kind)
 {
     return QString::fromLatin1(FactsOf(kind).name);
+}
+
+std::optional<QString> QualityWarning(VideoKind kind, std::optional<int> crf)
+{
+    const VideoKindFacts& facts = FactsOf(kind);
+    if (crf != 0 || facts.refusedLosslessProfile == nullptr)
+        return std::nullopt;
+    // A WebM with --crf 0 stays in VP9's profile 0, which every browser plays.
+    return QString(
+               "A lossless %1 (--crf 0) takes %2's %3 profile, which Firefox and many "
+               "phones do not play; --crf 1, or a .webm with --crf 0, plays in Firefox and Chrome.")
+        .arg(QString::fromLatin1(facts.ending).toUpper(), QLatin1String(facts.codec),
+             QLatin1String(facts.refusedLosslessProfile));
 }
 
 QString VideoEndingList()

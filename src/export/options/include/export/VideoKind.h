@@ -39,6 +39,9 @@ struct VideoKindFacts
     // its quality when none is asked for; negative for a kind without one.
     int highestCrf;
     int defaultCrf;
+    // The profile a lossless video (--crf 0) takes when browsers refuse it;
+    // none when they play it.
+    const char* refusedLosslessProfile = nullptr;
 };
 
 // Every kind's facts, in the order of VideoKind.
@@ -52,6 +55,10 @@ std::optional<VideoKind> VideoKindForPath(const QString& path);
 
 // "MP4 (H.264)" and the like, for messages.
 QString VideoKindName(VideoKind kind);
+
+// Why a video of this kind at this quality may not play; none when nothing
+// speaks against it.
+std::optional<QString> QualityWarning(VideoKind kind, std::optional<int> crf);
 
 // ".mp4, .webm or .gif", for messages and help.
 QString VideoEndingList();

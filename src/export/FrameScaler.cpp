@@ -1,66 +1,58 @@
-#include "FrameScaler.h"
+#include "export/FrameScaler.h"
 
 #include "FilterGraph.h"
-
-#include "export/FramePixels.h"
 #include "export/VideoWriter.h"
-
-extern "C" {
-#include <libswscale/swscale.h>
-}
 
 #include <cstring>
 
 namespace Export {
 
-void FrameScaler::SwsDeleter::operator()(SwsContext* context) const
+namespace {
+
+QString ScalingChain(QSize frameSize, QSize videoSize)
 {
-    sws_freeContext(context);
+    const QString size = QString("%1:%2").arg(videoSize.width()).arg(videoSize.height());
+    const bool shrinking = qint64(videoSize.width()) * videoSize.height() <
+                           qint64(frameSize.width()) * frameSize.height();
+    if (!shrinking)
+        return QString("scale=%1:flags=lanczos+accurate_rnd,format=rgb24").arg(size);
+    // Sixteen bits keep the darkest of the 256 levels apart in linear light.
+    return QString("zscale=transferin=iec61966-2-1:transfer=linear,format=gbrp16le,"
+                   "scale=%1:flags=area+accurate_rnd,"
+                   "zscale=transferin=linear:transfer=iec61966-2-1,format=rgb24")
+        .arg(size);
 }
 
-FrameScaler::FrameScaler(QSize frameSize, QSize videoSize, AVPixelFormat target)
-    : m_videoSize(videoSize), m_target(target)
+} // namespace
+
+struct FrameScaler::State
 {
-    const bool shrinking =
-        videoSize.width() * videoSize.height() < frameSize.width() * frameSize.height();
-    const int flags = (shrinking ? SWS_AREA : SWS_LANCZOS) | SWS_ACCURATE_RND;
-    // Colours are scaled in RGB where they go into a palette.
-    // AV_PIX_FMT_RGB32 is QImage::Format_RGB32 in memory.
-    const AVPixelFormat scaledFormat = target == AV_PIX_FMT_PAL8 ? AV_PIX_FMT_RGB32 : target;
-    const AVPixelFormat sourceFormat =
-        target == AV_PIX_FMT_PAL8 ? AV_PIX_FMT_RGB32 : AV_PIX_FMT_RGB24;
-    m_context.reset(sws_getContext(frameSize.width(), frameSize.height(), sourceFormat,
-                                   videoSize.width(), videoSize.height(), scaledFormat, flags,
-                                   nullptr, nullptr, nullptr));
-    if (!m_context)
-        throw VideoError("No scaling to the size asked for.");
-    if (target == AV_PIX_FMT_YUV420P) {
-        const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
-        sws_setColorspaceDetails(m_context.get(), bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
+    State(QSize frameSize, QSize videoSize)
+        : source(NewAvFrame(frameSize, AV_PIX_FMT_RGB24)),
+          graph(frameSize, AV_PIX_FMT_RGB24, ScalingChain(frameSize, videoSize))
+    {
     }
-    m_source = NewAvFrame(frameSize, sourceFormat);
-    if (target == AV_PIX_FMT_PAL8)
-        m_scaled = NewAvFrame(videoSize, scaledFormat);
+    AvFramePointer source;
+    FilterGraph graph;
+};
+
+FrameScaler::FrameScaler(QSize frameSize, QSize videoSize)
+    : m_state(std::make_unique<State>(frameSize, videoSize))
+{
 }
 
 FrameScaler::~FrameScaler() = default;
 
-void FrameScaler::scale(const QImage& frame, AVFrame& picture)
+QImage FrameScaler::scale(const QImage& frame)
 {
-    if (m_target != AV_PIX_FMT_PAL8) {
-        CopyIntoFrame(frame.convertToFormat(QImage::Format_RGB888), *m_source, 3);
-        sws_scale(m_context.get(), m_source->data, m_source->linesize, 0, frame.height(),
-                  picture.data, picture.linesize);
-        return;
-    }
-    const QImage source = frame.convertToFormat(QImage::Format_RGB32);
-    CopyIntoFrame(source, *m_source, 4);
-    sws_scale(m_context.get(), m_source->data, m_source->linesize, 0, frame.height(),
-              m_scaled->data, m_scaled->linesize);
-    const QImage scaled(m_scaled->data[0], m_videoSize.width(), m_videoSize.height(),
-                        m_scaled->linesize[0], QImage::Format_RGB32);
-    FillNearestPalettePicture(scaled, source, picture.data[0], picture.linesize[0],
-                              reinterpret_cast<std::uint32_t*>(picture.data[1]));
+    CopyIntoFrame(frame.convertToFormat(QImage::Format_RGB888), *m_state->source, 3);
+    const AvFramePointer scaled = m_state->graph.apply(*m_state->source);
+    QImage picture(scaled->width, scaled->height, QImage::Format_RGB888);
+    for (int row = 0; row < picture.height(); ++row)
+        std::memcpy(picture.scanLine(row),
+                    scaled->data[0] + std::ptrdiff_t(row) * scaled->linesize[0],
+                    std::size_t(picture.width()) * 3);
+    return picture;
 }
 
 } // namespace Export

@@ -1,8 +1,8 @@
 #include "export/VideoWriter.h"
 
-#include "FrameScaler.h"
 #include "QuietFFmpeg.h"
 #include "export/FramePixels.h"
+#include "export/FrameScaler.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -115,7 +115,7 @@ void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path,
     openEncoder(facts, encoder, tuning);
     startFile(path);
     if (!tuning.size.isEmpty() && tuning.size != frameSize)
-        scaler = std::make_unique<FrameScaler>(frameSize, videoSize, PixelFormatOf(facts));
+        scaler = std::make_unique<FrameScaler>(frameSize, videoSize);
     allocateFrames(facts);
 }
 
@@ -177,7 +177,7 @@ void VideoWriter::State::allocateFrames(const VideoKindFacts& facts)
     picture->height = videoSize.height();
     Check(av_frame_get_buffer(picture.get(), 0), "Out of memory for a frame");
 
-    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P && !scaler) {
+    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
         scale.reset(sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_RGB24,
                                    videoSize.width(), videoSize.height(), PixelFormatOf(facts),
                                    SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
@@ -237,13 +237,8 @@ void VideoWriter::addFrame(const QImage& frame)
     if (frame.size() != state.frameSize)
         throw VideoError("A frame has the wrong size.");
     Check(av_frame_make_writable(state.picture.get()), "Out of memory for a frame");
-    if (state.scaler) {
-        state.scaler->scale(frame, *state.picture);
-        state.picture->pts = state.nextPts++;
-        state.send(state.picture.get());
-        return;
-    }
-    const QImage padded = PadToSize(frame.convertToFormat(QImage::Format_RGB32), state.videoSize);
+    const QImage sized = state.scaler ? state.scaler->scale(frame) : frame;
+    const QImage padded = PadToSize(sized.convertToFormat(QImage::Format_RGB32), state.videoSize);
     if (state.scale) {
         // swscale may read past the end of a row: it reads from FFmpeg's
         // padded buffer.
@@ -254,6 +249,9 @@ void VideoWriter::addFrame(const QImage& frame)
                         rgb.constScanLine(row), std::size_t(rgb.width()) * 3);
         sws_scale(state.scale.get(), source.data, source.linesize, 0, rgb.height(),
                   state.picture->data, state.picture->linesize);
+    } else if (state.scaler) {
+        FillNearestPalettePicture(padded, frame, state.picture->data[0], state.picture->linesize[0],
+                                  reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
     } else {
         FillPalettePicture(padded, state.picture->data[0], state.picture->linesize[0],
                            reinterpret_cast<std::uint32_t*>(state.picture->data[1]));

@@ -49,8 +49,9 @@ TEST_P(PaletteTest, IndicesAndPaletteGiveThePictureBack)
         for (int x = 0; x < width; ++x) {
             const QRgb shown = palette[indices[std::size_t(y) * stride + x]];
             const QRgb wanted = picture.pixel(x, y);
-            if (c.exact)
+            if (c.exact) {
                 ASSERT_EQ(shown & 0xFFFFFF, wanted & 0xFFFFFF) << x << "," << y;
+            }
             error += std::abs(qRed(shown) - qRed(wanted)) +
                      std::abs(qGreen(shown) - qGreen(wanted)) +
                      std::abs(qBlue(shown) - qBlue(wanted));

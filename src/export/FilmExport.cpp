@@ -215,7 +215,9 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
                                 "frames per second; a lower --fps plays as asked.")
                             .arg(QLatin1String(FactsOf(options.kind).codec))
                             .arg(playable));
-    return WriteVideo(options, *film, frames, console, stop);
+    ExportOptions tuned = options;
+    tuned.tuning.smoothGradients = film->supersample > 1 || film->smooth;
+    return WriteVideo(tuned, *film, frames, console, stop);
 }
 
 } // namespace Export

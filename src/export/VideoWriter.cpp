@@ -140,6 +140,10 @@ void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec*
     if (format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* options = Dictionary(facts.encoderOptions);
+    if (tuning.smoothGradients) {
+        for (const auto& [key, value] : facts.gradientOptions)
+            av_dict_set(&options, key, value, 0);
+    }
     // The quality asked for, else the kind's own.
     if (const int crf = tuning.crf.value_or(facts.defaultCrf); crf >= 0)
         av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);

@@ -15,6 +15,10 @@ constexpr std::array<Option, 1> H264Options = {{{"preset", "medium"}}};
 // trade for films.
 constexpr std::array<Option, 4> Vp9Options = {
     {{"b", "0"}, {"deadline", "good"}, {"cpu-used", "4"}, {"row-mt", "1"}}};
+// Adaptive quantisation that spends more on flat and dark areas keeps
+// gradients from breaking into blocks; measured in the README.
+constexpr std::array<Option, 2> H264GradientOptions = {{{"aq-mode", "3"}, {"aq-strength", "1.5"}}};
+constexpr std::array<Option, 1> Vp9GradientOptions = {{{"aq-mode", "2"}}};
 // The index at the front lets a browser start playing before the end.
 constexpr std::array<Option, 1> Mp4MuxerOptions = {{{"movflags", "+faststart"}}};
 
@@ -25,7 +29,7 @@ constexpr int GifFramesPerSecond = 50;
 
 constexpr std::array<VideoKindFacts, 3> Kinds = {{
     {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
-     Mp4MuxerOptions, H264Macroblocks, 0, 51, 18, "High 4:4:4 Predictive"},
+     Mp4MuxerOptions, H264Macroblocks, 0, 51, 18, "High 4:4:4 Predictive", H264GradientOptions},
     {VideoKind::WebM,
      "webm",
      "WebM (VP9)",
@@ -38,7 +42,9 @@ constexpr std::array<VideoKindFacts, 3> Kinds = {{
      0,
      0,
      63,
-     30},
+     30,
+     nullptr,
+     Vp9GradientOptions},
     {VideoKind::Gif,
      "gif",
      "GIF",

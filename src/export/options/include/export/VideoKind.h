@@ -42,6 +42,10 @@ struct VideoKindFacts
     // The profile a lossless video (--crf 0) takes when browsers refuse it;
     // none when they play it.
     const char* refusedLosslessProfile = nullptr;
+    // Added to the encoder's settings for a film of smooth gradients (smooth
+    // or supersampled frames), whose flat areas the encoder would otherwise
+    // quantise into blocky steps.
+    std::span<const std::pair<const char*, const char*>> gradientOptions = {};
 };
 
 // Every kind's facts, in the order of VideoKind.

@@ -20,7 +20,8 @@ struct VideoTuning
 {
     QSize size; // empty: the frames' own
     FrameRate rate;
-    std::optional<int> crf; // none: the kind's usual quality (its table's)
+    std::optional<int> crf;       // none: the kind's usual quality (its table's)
+    bool smoothGradients = false; // the frames are smooth or supersampled
 };
 
 // The highest rate: players show GIF frame times in hundredths of a second

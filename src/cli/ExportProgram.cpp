@@ -26,6 +26,12 @@ QString ExportProgramPath()
 int RunExportProgram(const QStringList& arguments, Console& console)
 {
     const QString program = ExportProgramPath();
+    // The export comes in a package of its own, with FFmpeg.
+    if (!QFileInfo::exists(program)) {
+        console.problem(QString("Video export needs the %1 package: sudo apt install %1")
+                            .arg(QStringLiteral(POWERREELS_EXPORT_PACKAGE)));
+        return ExitFailure;
+    }
     std::vector<QByteArray> words = {QFile::encodeName(program)};
     for (const QString& argument : arguments)
         words.push_back(argument.toLocal8Bit());

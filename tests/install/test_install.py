@@ -220,14 +220,16 @@ class DebianPackage(unittest.TestCase):
                  os.path.join(OPTIONS.build_dir, "CPackConfig.cmake")])
             self.assertEqual(result.returncode, 0, f"cpack failed:\n{result.stdout}"
                                                    f"{result.stderr}")
-            debs = [name for name in os.listdir(folder) if name.endswith(".deb")]
-            self.assertEqual(len(debs), 1, f"packages made: {debs}")
+            debs = sorted((name for name in os.listdir(folder) if name.endswith(".deb")),
+                          key=lambda name: "-export_" in name)
+            self.assertEqual(len(debs), 2 if OPTIONS.with_cli else 1, f"packages made: {debs}")
             deb = os.path.join(folder, debs[0])
             self.assertRegex(debs[0], r"^powerreels_[0-9.]+_[a-z0-9]+\.deb$")
-            depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True,
-                                     text=True, check=True).stdout
+            depends = control_field(deb, "Depends")
             for library in ("libqt6widgets6", "libsleef3", "qt6-qpa-plugins"):
                 self.assertIn(library, depends, "Depends of the package")
+            # A user who never exports installs no FFmpeg.
+            self.assertNotIn("libav", depends, "Depends of the program's package")
             root = os.path.join(folder, "root")
             subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
             man = os.path.join(root, "usr", "share", "man", "man1")
@@ -239,8 +241,11 @@ class DebianPackage(unittest.TestCase):
                 self.assertTrue(os.path.isfile(os.path.join(root, path)), f"{path} not in {deb}")
             if not OPTIONS.with_cli:
                 return
-            export = os.path.join("usr", "libexec", "powerreels", "powerreels-export")
-            self.assertTrue(os.path.isfile(os.path.join(root, export)), f"{export} not in {deb}")
+            self.assertIn("powerreels-export", control_field(deb, "Recommends"))
+            export_deb = os.path.join(folder, debs[1])
+            self.assertRegex(debs[1], r"^powerreels-export_[0-9.]+_[a-z0-9]+\.deb$")
+            self.assertIn("libavcodec", control_field(export_deb, "Depends"))
+            self.check_export_needs_its_package(root, export_deb)
             with gzip.open(os.path.join(man, "powerreels-cli.1.gz"), "rt") as file:
                 page = file.read().replace("\\-", "-")
             cli = os.path.join(root, "usr", "bin", "powerreels-cli")
@@ -257,6 +262,30 @@ class DebianPackage(unittest.TestCase):
                 self.assertIn(f'.SS "{command.capitalize()} exit status:"', page)
         finally:
             shutil.rmtree(folder, ignore_errors=True)
+
+    def check_export_needs_its_package(self, root, export_deb):
+        """Without the export's package, export names it in one line; with it,
+        a film becomes a video."""
+        cli = os.path.join(root, "usr", "bin", "powerreels-cli")
+        work = os.path.join(root, "work")
+        os.mkdir(work)
+        rendered = subprocess.run(
+            [cli, "render", "--emin", "2", "--emax", "3", "--steps", "1", "--pixels", "104"],
+            cwd=work, capture_output=True, text=True, check=False)
+        self.assertEqual(rendered.returncode, 0, rendered.stderr)
+        export = [cli, "export", FILM_FOLDER, "--out", "film.gif"]
+        alone = subprocess.run(export, cwd=work, capture_output=True, text=True, check=False)
+        self.assertEqual((alone.returncode, alone.stderr.count("\n")), (1, 1), alone.stderr)
+        self.assertIn("apt install powerreels-export", alone.stderr)
+        subprocess.run(["dpkg-deb", "-x", export_deb, root], check=True)
+        both = subprocess.run(export, cwd=work, capture_output=True, text=True, check=False)
+        self.assertEqual(both.returncode, 0, both.stderr)
+        self.assertTrue(os.path.isfile(os.path.join(work, "film.gif")))
+
+
+def control_field(deb, field):
+    return subprocess.run(["dpkg-deb", "-f", deb, field], capture_output=True, text=True,
+                          check=True).stdout
 
 
 class DesktopCase(unittest.TestCase):

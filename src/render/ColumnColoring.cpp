@@ -9,8 +9,8 @@
 namespace Render {
 
 ColumnColoring::ColumnColoring(const FrameRequest& request, const FrameValues& values,
-                               int firstCount, Logarithms logs)
-    : m_pixels(std::max(request.pixels, 0)), m_n(SamplesAcross(request))
+                               int firstCount, Logarithms logs, const double* sampleRho)
+    : m_pixels(std::max(request.pixels, 0)), m_n(SamplesAcross(request)), m_sampleRho(sampleRho)
 {
     for (int count = 0; count < CountValues; ++count) {
         m_colorOfCount[count] = EscapeColor(request.e, count, firstCount, request.paletteIndex);
@@ -44,28 +44,72 @@ std::int32_t ColumnColoring::sampleColor(const ColumnSamples& samples, std::size
     return m_smoothColors[std::size_t(count) * (OvershootLevels + 1) + level];
 }
 
-void ColumnColoring::colorColumn(const ColumnSamples& samples, std::int32_t* colors) const
+void ColumnColoring::takeOvershoots(const ColumnSamples& samples, std::size_t count) const
 {
     if (m_smooth) {
-        m_smooth->overshoots(samples.moduli, std::size_t(m_pixels) * m_n * m_n);
+        m_smooth->overshoots(samples.moduli, count);
     }
-    if (m_n == 1) {
-        for (int row = 0; row < m_pixels; ++row) {
-            colors[row] = sampleColor(samples, std::size_t(row));
+}
+
+template<class SampleColor>
+std::int32_t ColumnColoring::pixelMean(int row, SampleColor color) const
+{
+    LinearLightMean mean;
+    for (int sub = 0; sub < m_n; ++sub) {
+        for (int k = 0; k < m_n; ++k) {
+            if (!(m_sampleRho[std::size_t(row) * m_n + k] < 0)) {
+                mean.add(color(sub, k));
+            }
         }
+    }
+    return mean.mean();
+}
+
+void ColumnColoring::colorPlain(const ColumnSamples& samples, std::int32_t* colors) const
+{
+    takeOvershoots(samples, std::size_t(m_pixels));
+    for (int row = 0; row < m_pixels; ++row) {
+        colors[row] = sampleColor(samples, std::size_t(row));
+    }
+}
+
+void ColumnColoring::colorColumn(const ColumnSamples& samples, std::int32_t* colors) const
+{
+    if (m_n == 1) {
+        colorPlain(samples, colors);
         return;
     }
+    takeOvershoots(samples, std::size_t(m_pixels) * m_n * m_n);
     // Samples lie sub-column after sub-column, each n rows per pixel row.
     const std::size_t rows = std::size_t(m_pixels) * m_n;
     for (int row = 0; row < m_pixels; ++row) {
-        LinearLightMean mean;
-        for (int sub = 0; sub < m_n; ++sub) {
-            const std::size_t first = sub * rows + std::size_t(row) * m_n;
-            for (int k = 0; k < m_n; ++k) {
-                mean.add(sampleColor(samples, first + k));
+        colors[row] = pixelMean(row, [&](int sub, int k) {
+            return sampleColor(samples, sub * rows + std::size_t(row) * m_n + k);
+        });
+    }
+}
+
+int ColumnColoring::listedPerPixel() const
+{
+    return m_n * m_n - m_n % 2;
+}
+
+void ColumnColoring::colorListed(const ColumnSamples& samples, std::int32_t* colors) const
+{
+    takeOvershoots(samples, std::size_t(samples.count));
+    const int per = listedPerPixel();
+    const int middle = m_n % 2 == 1 ? m_n * m_n / 2 : -1;
+    for (int first = 0; first < samples.count; first += per) {
+        const int row = samples.rows[first] / m_n;
+        const std::int32_t plain = colors[row];
+        colors[row] = pixelMean(row, [&](int sub, int k) {
+            const int index = sub * m_n + k;
+            if (index == middle) {
+                return plain;
             }
-        }
-        colors[row] = mean.mean();
+            return sampleColor(samples,
+                               std::size_t(first + index - (middle >= 0 && index > middle)));
+        });
     }
 }
 

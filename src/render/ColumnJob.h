@@ -7,12 +7,17 @@
 
 namespace Render {
 
-// Where the samples of one claimed column go, in sample order: sub-column by
-// sub-column, each from its top row down.
+// Which samples of one claimed column are taken and where they go. Without a
+// list, the column's whole grid in sample order: sub-column by sub-column,
+// each from its top row down. With one, count samples, sample i at sample row
+// rows[i] and sample column columns[i], stored at index i.
 struct ColumnSamples
 {
     std::uint8_t* counts = nullptr;
     double* moduli = nullptr; // the modulus each sample stopped at; may be null
+    const std::int32_t* rows = nullptr;
+    const std::int32_t* columns = nullptr;
+    int count = 0;
 };
 
 // What an iteration routine needs to compute whole columns of one frame.

@@ -61,7 +61,7 @@ class LaneIteration
 
 public:
     explicit LaneIteration(const ColumnJob& job)
-        : m_job(job), m_columnSamples(job.pixels * job.subColumns), m_sample(m_columnSamples)
+        : m_job(job), m_gridSamples(job.pixels * job.subColumns)
     {
     }
 
@@ -115,14 +115,17 @@ private:
             }
             m_active &= ~lane;
         }
-        if (m_sample == m_columnSamples && !m_exhausted) {
+        if (m_sample == m_columnEnd && !m_exhausted) {
             claimColumn();
         }
         if (m_exhausted) {
             return;
         }
-        const double rho = m_job.rho[m_row];
-        const std::ptrdiff_t sampleColumn = std::ptrdiff_t(m_column) * m_job.subColumns + m_sub;
+        const ColumnSamples& points = m_slotSamples[m_slot];
+        const bool listed = points.rows != nullptr;
+        const double rho = m_job.rho[listed ? points.rows[m_sample] : m_row];
+        const std::ptrdiff_t sampleColumn =
+            listed ? points.columns[m_sample] : std::ptrdiff_t(m_column) * m_job.subColumns + m_sub;
         m_r[g][j] = rho;
         m_a[g][j] = m_job.theta[sampleColumn];
         m_cx[g][j] = rho * m_job.cosTheta[sampleColumn];
@@ -140,23 +143,33 @@ private:
         }
     }
 
-    // Takes the next column from the workers' common supply and a free slot
-    // to count its samples in.
+    // Takes the next column with samples from the workers' common supply and
+    // a free slot to count its samples in; a column without any is finished
+    // at once.
     void claimColumn()
     {
-        m_column = m_job.claimColumn(m_job.context);
-        m_exhausted = m_column < 0;
         m_sample = 0;
         m_row = 0;
         m_sub = 0;
-        if (!m_exhausted) {
+        for (;;) {
+            m_column = m_job.claimColumn(m_job.context);
+            m_exhausted = m_column < 0;
+            if (m_exhausted) {
+                return;
+            }
             m_slot = 0;
             while (m_slotRemaining[m_slot] != 0) {
                 ++m_slot;
             }
-            m_slotColumn[m_slot] = m_column;
-            m_slotRemaining[m_slot] = m_columnSamples;
-            m_slotSamples[m_slot] = SamplesOf(m_job, m_column);
+            const ColumnSamples samples = SamplesOf(m_job, m_column);
+            m_columnEnd = samples.rows != nullptr ? samples.count : m_gridSamples;
+            if (m_columnEnd > 0) {
+                m_slotColumn[m_slot] = m_column;
+                m_slotRemaining[m_slot] = m_columnEnd;
+                m_slotSamples[m_slot] = samples;
+                return;
+            }
+            m_job.finishColumn(m_job.context, m_column);
         }
     }
 
@@ -221,9 +234,10 @@ private:
     int m_laneSlot[Lanes] = {};
     int m_slot = 0;
 
-    const int m_columnSamples;
+    const int m_gridSamples; // of a column without a list
     int m_column = -1;
-    int m_sample; // next sample of the column: sub-column m_sub, row m_row
+    int m_columnEnd = 0; // the samples of the column being loaded
+    int m_sample = 0;    // its next one; in the grid, sub-column m_sub, row m_row
     int m_row = 0;
     int m_sub = 0;
     bool m_exhausted = false;

@@ -1,9 +1,6 @@
 #include "render/FrameRenderer.h"
 
-#include "ColumnColoring.h"
-#include "ColumnJob.h"
-#include "PolarMapping.h"
-#include "SampleBuffers.h"
+#include "FrameRenderState.h"
 #include "render/FrameValues.h"
 
 #include <algorithm>
@@ -15,40 +12,6 @@
 #include <utility>
 
 namespace Render {
-
-struct FrameRender::State
-{
-    explicit State(const FrameRequest& request);
-
-    // The steps of a render, in this order.
-    ColumnJob sampleJob(const FrameValues& values) const;
-    void keepSamples();
-    void computeFirstColumn(ColumnJob job, ColumnIterator iterate);
-    void startWorkers(const ColumnJob& job, ColumnIterator iterate);
-
-    static int ClaimColumn(void* context);
-    static ColumnSamples SamplesOf(void* context, int x);
-    static void FinishColumn(void* context, int x);
-    ColumnSamples columnSamples(int x);
-    void markFinished(int x);
-
-    const FrameRequest request;
-    const int pixels;
-    const int n;                      // samples per pixel across and down
-    PolarMapping mapping;             // of the samples
-    std::vector<std::uint8_t> counts; // column-major, one sample per pixel only
-    std::vector<std::int32_t> colors; // column-major
-    std::optional<ColumnColoring> coloring;
-    std::optional<SampleBuffers> buffers;     // what counts and colors cannot hold
-    std::vector<SampleBuffers::Lease> leases; // by column, while it is computed
-    std::unique_ptr<std::atomic<bool>[]> finished;
-    std::atomic<int> nextColumn{0};
-    std::atomic<bool> aborted{false};
-    // Bumped after every finished column and on abort; waiters sleep on it.
-    std::atomic<unsigned> progress{0};
-    int workersAsked = 0;
-    std::vector<std::jthread> workers; // last, so that they stop first
-};
 
 namespace {
 
@@ -84,37 +47,47 @@ int FirstPixelCount(const ColumnJob& frameJob, const PolarMapping& pixels, Colum
 
 FrameRender::State::State(const FrameRequest& request)
     : request(request), pixels(std::max(request.pixels, 0)),
-      n(ColumnColoring::SamplesAcross(request)), colors(std::size_t(pixels) * pixels),
-      finished(std::make_unique<std::atomic<bool>[]>(pixels))
+      n(ColumnColoring::SamplesAcross(request)), adaptive(request.adaptive && n > 1),
+      gridN(adaptive ? 1 : n), colors(std::size_t(pixels) * pixels),
+      finished(std::make_unique<std::atomic<bool>[]>(pixels)),
+      plainFinished(adaptive ? std::make_unique<std::atomic<bool>[]>(pixels) : nullptr)
 {
     if (pixels == 0) {
         return;
     }
     const FrameValues values = ComputeFrameValues(request.e);
     const PathFunctions functions = FunctionsFor(request.path);
-    const PolarMapping pixelMapping = MapPixels(values, pixels, functions.sinCos);
-    mapping = n == 1 ? pixelMapping : MapSamples(values, pixels, n, functions.sinCos);
-    ColumnJob job = sampleJob(values);
+    pixelMapping = MapPixels(values, pixels, functions.sinCos);
+    if (n > 1) {
+        sampleMapping = MapSamples(values, pixels, n, functions.sinCos);
+    }
+    ColumnJob job = sampleJob(gridN == 1 ? pixelMapping : sampleMapping, gridN, values);
     const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
-    coloring.emplace(request, values, firstCount, functions.logs);
+    coloring.emplace(request, values, firstCount, functions.logs,
+                     (n > 1 ? sampleMapping : pixelMapping).rho.data());
     keepSamples();
 
     job.samplesOf = buffers ? SamplesOf : nullptr;
     job.counts = counts.data();
     job.finishColumn = FinishColumn;
     job.context = this;
-    computeFirstColumn(job, functions.iterate);
-    startWorkers(job, functions.iterate);
+    ColumnJob listed;
+    if (adaptive) {
+        listed = listedJob(values);
+    }
+    computeFirstColumn(job, listed, functions.iterate);
+    startWorkers(job, listed, functions.iterate);
 }
 
-// The frame's samples, n x n per pixel, for the iteration.
-ColumnJob FrameRender::State::sampleJob(const FrameValues& values) const
+// A job over the samples of a mapping, n per pixel across and down.
+ColumnJob FrameRender::State::sampleJob(const PolarMapping& mapping, int samplesAcross,
+                                        const FrameValues& values) const
 {
     ColumnJob job;
     job.e = request.e;
     job.bailout = values.bailout;
-    job.pixels = pixels * n;
-    job.subColumns = n;
+    job.pixels = pixels * samplesAcross;
+    job.subColumns = samplesAcross;
     job.rho = mapping.rho.data();
     job.theta = mapping.theta.data();
     job.cosTheta = mapping.cosTheta.data();
@@ -122,45 +95,80 @@ ColumnJob FrameRender::State::sampleJob(const FrameValues& values) const
     return job;
 }
 
-// Without supersampling a column's counts are the frame's own; samples
+// With one sample per pixel a column's counts are the frame's own; samples
 // beyond that are kept only while their column is computed.
 void FrameRender::State::keepSamples()
 {
-    const std::size_t columnSamples = std::size_t(pixels) * n * n;
-    if (n == 1) {
+    const std::size_t columnSamples = std::size_t(pixels) * gridN * gridN;
+    const bool moduli = coloring->needsModuli();
+    if (gridN == 1) {
         counts.resize(std::size_t(pixels) * pixels);
     }
-    if (n > 1 || coloring->needsModuli()) {
-        buffers.emplace(n > 1 ? columnSamples : 0, coloring->needsModuli() ? columnSamples : 0);
+    if (gridN > 1 || moduli) {
+        buffers.emplace(gridN > 1 ? columnSamples : 0, moduli ? columnSamples : 0);
         leases.resize(pixels);
     }
 }
 
+// An adaptive frame's flagged samples, listed column by column, with leases
+// of their own.
+ColumnJob FrameRender::State::listedJob(const FrameValues& values)
+{
+    ColumnJob listed = sampleJob(sampleMapping, n, values);
+    listed.samplesOf = ListedSamplesOf;
+    listed.finishColumn = FinishListed;
+    listed.context = this;
+    const std::size_t most = std::size_t(pixels) * coloring->listedPerPixel();
+    listedBuffers.emplace(most, coloring->needsModuli() ? most : 0, most);
+    listedLeases.resize(pixels);
+    // The flags of column 0 read the plain columns up to 2.
+    firstColumns = std::min(pixels, 3);
+    return listed;
+}
+
 // Column 0 is whole before the workers start, whatever comes next.
-void FrameRender::State::computeFirstColumn(ColumnJob job, ColumnIterator iterate)
+void FrameRender::State::computeFirstColumn(ColumnJob job, ColumnJob listed, ColumnIterator iterate)
 {
     job.claimColumn = [](void* context) {
         State& state = *static_cast<State*>(context);
-        return state.nextColumn.load() == 0 ? state.nextColumn.fetch_add(1) : -1;
+        return state.nextColumn.load() < state.firstColumns ? state.nextColumn.fetch_add(1) : -1;
     };
     iterate(job);
+    if (adaptive) {
+        listed.claimColumn = [](void* context) {
+            State& state = *static_cast<State*>(context);
+            return state.nextListed.load() == 0 ? state.nextListed.fetch_add(1) : -1;
+        };
+        iterate(listed);
+    }
 }
 
-void FrameRender::State::startWorkers(const ColumnJob& frameJob, ColumnIterator iterate)
+void FrameRender::State::startWorkers(const ColumnJob& frameJob, const ColumnJob& listedJob,
+                                      ColumnIterator iterate)
 {
     ColumnJob job = frameJob;
     job.claimColumn = ClaimColumn;
+    ColumnJob listed = listedJob;
+    listed.claimColumn = ClaimListed;
+    // A worker takes the flagged samples once no plain column is left: its
+    // lanes then wait on nothing but other workers' plain columns.
+    const auto work = [job, listed, adaptive = adaptive, iterate] {
+        iterate(job);
+        if (adaptive) {
+            iterate(listed);
+        }
+    };
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     workersAsked = std::max(std::min(request.threads > 0 ? request.threads : cores, pixels - 1), 0);
     try {
         for (int k = 0; k < workersAsked; ++k) {
-            workers.emplace_back([job, iterate, budget = request.budget] {
+            workers.emplace_back([work, budget = request.budget] {
                 if (budget == nullptr) {
-                    iterate(job);
+                    work();
                     return;
                 }
                 budget->acquire();
-                iterate(job);
+                work();
                 budget->release();
             });
         }
@@ -170,7 +178,7 @@ void FrameRender::State::startWorkers(const ColumnJob& frameJob, ColumnIterator 
     }
     if (workers.empty() && workersAsked > 0) {
         // Not even one: the columns are computed here, before returning.
-        iterate(job);
+        work();
     }
 }
 
@@ -198,7 +206,7 @@ ColumnSamples FrameRender::State::SamplesOf(void* context, int x)
 ColumnSamples FrameRender::State::columnSamples(int x)
 {
     ColumnSamples samples = buffers ? leases[x].samples : ColumnSamples{};
-    if (n == 1) {
+    if (gridN == 1) {
         samples.counts = counts.data() + std::size_t(x) * pixels;
     }
     return samples;
@@ -207,17 +215,31 @@ ColumnSamples FrameRender::State::columnSamples(int x)
 void FrameRender::State::FinishColumn(void* context, int x)
 {
     State& state = *static_cast<State*>(context);
-    state.coloring->colorColumn(state.columnSamples(x),
-                                state.colors.data() + std::size_t(x) * state.pixels);
+    std::int32_t* colors = state.colors.data() + std::size_t(x) * state.pixels;
+    if (state.adaptive) {
+        state.coloring->colorPlain(state.columnSamples(x), colors);
+    } else {
+        state.coloring->colorColumn(state.columnSamples(x), colors);
+    }
     if (state.buffers) {
         state.buffers->giveBack(state.leases[x].buffer);
     }
-    state.markFinished(x);
+    if (state.adaptive) {
+        state.plainFinished[x].store(true);
+        state.notifyProgress();
+    } else {
+        state.markFinished(x);
+    }
 }
 
 void FrameRender::State::markFinished(int x)
 {
     finished[x].store(true);
+    notifyProgress();
+}
+
+void FrameRender::State::notifyProgress()
+{
     progress.fetch_add(1);
     progress.notify_all();
 }
@@ -256,7 +278,7 @@ std::span<const std::int32_t> FrameRender::column(int x) const
 
 std::span<const std::uint8_t> FrameRender::columnCounts(int x) const
 {
-    if (m_state->counts.empty()) {
+    if (m_state->n > 1 || m_state->counts.empty()) {
         return {};
     }
     return {m_state->counts.data() + std::size_t(x) * m_state->pixels,
@@ -280,14 +302,14 @@ int FrameRender::workersAsked() const
 
 bool FrameRender::allColumnsHandedOut() const
 {
-    return m_state->nextColumn.load(std::memory_order_relaxed) >= m_state->pixels;
+    const std::atomic<int>& next = m_state->adaptive ? m_state->nextListed : m_state->nextColumn;
+    return next.load(std::memory_order_relaxed) >= m_state->pixels;
 }
 
 void FrameRender::abort()
 {
     m_state->aborted.store(true);
-    m_state->progress.fetch_add(1);
-    m_state->progress.notify_all();
+    m_state->notifyProgress();
 }
 
 } // namespace Render

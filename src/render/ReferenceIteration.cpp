@@ -63,14 +63,22 @@ void IterateColumnsReference(const ColumnJob& job)
             job.samplesOf != nullptr
                 ? job.samplesOf(job.context, x)
                 : ColumnSamples{job.counts + std::ptrdiff_t(x) * job.pixels * job.subColumns};
-        std::ptrdiff_t sample = 0;
-        for (int sub = 0; sub < job.subColumns; ++sub) {
-            const double theta = job.theta[std::ptrdiff_t(x) * job.subColumns + sub];
-            for (int row = 0; row < job.pixels; ++row, ++sample) {
-                const Stop stop = IterateToStop(job.e, job.bailout, job.rho[row], theta);
-                samples.counts[sample] = std::uint8_t(stop.count);
-                if (samples.moduli != nullptr) {
-                    samples.moduli[sample] = stop.modulus;
+        const auto take = [&](std::ptrdiff_t sample, int row, std::ptrdiff_t column) {
+            const Stop stop = IterateToStop(job.e, job.bailout, job.rho[row], job.theta[column]);
+            samples.counts[sample] = std::uint8_t(stop.count);
+            if (samples.moduli != nullptr) {
+                samples.moduli[sample] = stop.modulus;
+            }
+        };
+        if (samples.rows != nullptr) {
+            for (int i = 0; i < samples.count; ++i) {
+                take(i, samples.rows[i], samples.columns[i]);
+            }
+        } else {
+            std::ptrdiff_t sample = 0;
+            for (int sub = 0; sub < job.subColumns; ++sub) {
+                for (int row = 0; row < job.pixels; ++row, ++sample) {
+                    take(sample, row, std::ptrdiff_t(x) * job.subColumns + sub);
                 }
             }
         }

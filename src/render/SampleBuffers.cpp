@@ -2,8 +2,8 @@
 
 namespace Render {
 
-SampleBuffers::SampleBuffers(std::size_t counts, std::size_t moduli)
-    : m_counts(counts), m_moduli(moduli)
+SampleBuffers::SampleBuffers(std::size_t counts, std::size_t moduli, std::size_t points)
+    : m_counts(counts), m_moduli(moduli), m_points(points)
 {
 }
 
@@ -14,6 +14,8 @@ SampleBuffers::Lease SampleBuffers::take()
         auto buffer = std::make_unique<Buffer>();
         buffer->counts.resize(m_counts);
         buffer->moduli.resize(m_moduli);
+        buffer->rows.resize(m_points);
+        buffer->columns.resize(m_points);
         m_free.push_back(m_buffers.size());
         m_buffers.push_back(std::move(buffer));
     }
@@ -22,7 +24,9 @@ SampleBuffers::Lease SampleBuffers::take()
     Buffer& buffer = *m_buffers[index];
     return {index,
             {m_counts > 0 ? buffer.counts.data() : nullptr,
-             m_moduli > 0 ? buffer.moduli.data() : nullptr}};
+             m_moduli > 0 ? buffer.moduli.data() : nullptr},
+            buffer.rows.data(),
+            buffer.columns.data()};
 }
 
 void SampleBuffers::giveBack(std::size_t buffer)

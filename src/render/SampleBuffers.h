@@ -14,13 +14,16 @@ namespace Render {
 class SampleBuffers
 {
 public:
-    // counts and moduli: how many of each a column's buffer holds (0: none).
-    SampleBuffers(std::size_t counts, std::size_t moduli);
+    // counts, moduli and points: how many of each a column's buffer holds
+    // (0: none); a point is a sample's row and column, for a listed column.
+    SampleBuffers(std::size_t counts, std::size_t moduli, std::size_t points = 0);
 
     struct Lease
     {
         std::size_t buffer = 0;
-        ColumnSamples samples;
+        ColumnSamples samples; // without a list: the lease's owner makes one
+        std::int32_t* rows = nullptr;
+        std::int32_t* columns = nullptr;
     };
 
     Lease take();
@@ -31,10 +34,13 @@ private:
     {
         std::vector<std::uint8_t> counts;
         std::vector<double> moduli;
+        std::vector<std::int32_t> rows;
+        std::vector<std::int32_t> columns;
     };
 
     const std::size_t m_counts;
     const std::size_t m_moduli;
+    const std::size_t m_points;
     std::mutex m_mutex;
     std::vector<std::unique_ptr<Buffer>> m_buffers;
     std::vector<std::size_t> m_free;

@@ -57,6 +57,10 @@ struct FrameRequest
     int supersample = 1;
     // Colours from a continuous escape value instead of the whole count.
     bool smooth = false;
+    // With supersample >= 2: only the pixels that the plain frame shows near
+    // an edge get their n x n samples (the same pixels as the full frame's);
+    // the others keep their plain colour.
+    bool adaptive = false;
 };
 
 inline constexpr int MaxSupersample = 8;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ColumnColoring.h"
+#include "ColumnJob.h"
+#include "PolarMapping.h"
+#include "SampleBuffers.h"
+#include "render/FrameRenderer.h"
+#include "render/FrameValues.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace Render {
+
+struct FrameRender::State
+{
+    explicit State(const FrameRequest& request);
+
+    // The steps of a render, in this order.
+    ColumnJob sampleJob(const PolarMapping& mapping, int samplesAcross,
+                        const FrameValues& values) const;
+    void keepSamples();
+    ColumnJob listedJob(const FrameValues& values);
+    void computeFirstColumn(ColumnJob job, ColumnJob listed, ColumnIterator iterate);
+    void startWorkers(const ColumnJob& job, const ColumnJob& listed, ColumnIterator iterate);
+
+    static int ClaimColumn(void* context);
+    static ColumnSamples SamplesOf(void* context, int x);
+    static void FinishColumn(void* context, int x);
+    static int ClaimListed(void* context);
+    static ColumnSamples ListedSamplesOf(void* context, int x);
+    static void FinishListed(void* context, int x);
+    ColumnSamples columnSamples(int x);
+    bool plainColumnsAround(int x) const;
+    void markFinished(int x);
+    void notifyProgress();
+
+    const FrameRequest request;
+    const int pixels;
+    const int n;         // samples per pixel across and down
+    const bool adaptive; // first one sample per pixel, then n x n where flagged
+    const int gridN;     // samples across per pixel in a column's grid: 1 if adaptive
+    PolarMapping pixelMapping;
+    PolarMapping sampleMapping;       // n x n per pixel, if n > 1
+    std::vector<std::uint8_t> counts; // column-major, one sample per pixel only
+    std::vector<std::int32_t> colors; // column-major
+    std::optional<ColumnColoring> coloring;
+    std::optional<SampleBuffers> buffers;     // what counts and colors cannot hold
+    std::vector<SampleBuffers::Lease> leases; // by column, while it is computed
+    // An adaptive frame's flagged samples, column by column after its plain
+    // columns, in leases of their own.
+    std::optional<SampleBuffers> listedBuffers;
+    std::vector<SampleBuffers::Lease> listedLeases;
+    std::unique_ptr<std::atomic<bool>[]> finished;
+    std::unique_ptr<std::atomic<bool>[]> plainFinished; // adaptive only
+    int firstColumns = 1;                               // computed by the constructor itself
+    std::atomic<int> nextColumn{0};
+    std::atomic<int> nextListed{0};
+    std::atomic<bool> aborted{false};
+    // Bumped after every finished column and on abort; waiters sleep on it.
+    std::atomic<unsigned> progress{0};
+    int workersAsked = 0;
+    std::vector<std::jthread> workers; // last, so that they stop first
+};
+
+} // namespace Render

@@ -115,7 +115,7 @@ BENCHMARK(Adaptive)
     ->Arg(3300)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
-    ->Iterations(3);
+    ->Iterations(6);
 
 // The adaptive frame at e = 2.5 on two threads against one, in wall-clock
 // time, each first every other time: the flagged pixels gather along the

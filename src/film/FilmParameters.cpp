@@ -35,6 +35,7 @@ Render::FrameRequest FilmParameters::frameRequest(std::int64_t k) const
     request.pixels = pixels;
     request.paletteIndex = paletteIndex;
     request.supersample = supersample;
+    request.adaptive = adaptive;
     request.smooth = smooth;
     return request;
 }

@@ -11,6 +11,8 @@ QString VariantSuffix(const FilmParameters& film)
     QString suffix;
     if (film.supersample != 1)
         suffix += QString(" SS%1").arg(film.supersample);
+    if (film.supersample != 1 && film.adaptive)
+        suffix += " Adaptive";
     if (film.smooth)
         suffix += " Smooth";
     return suffix;
@@ -22,6 +24,8 @@ bool ReadVariantSuffix(const QString& suffix, FilmParameters& film)
     for (const QString& word : suffix.split(' ', Qt::SkipEmptyParts)) {
         if (word == "Smooth") {
             read.smooth = true;
+        } else if (word == "Adaptive") {
+            read.adaptive = true;
         } else if (word.size() == 3 && word.startsWith("SS") && word[2] >= u'2' &&
                    word[2] <= QChar(u'0' + Render::MaxSupersample)) {
             read.supersample = word[2].digitValue();

@@ -68,26 +68,28 @@ void FlagColumn(const std::uint8_t* counts, int pixels, int x, std::vector<std::
         AcrossThree(black + k * rows, out, pixels, Either);
         std::copy(out, out + rows, black + k * rows);
     }
-    // The 3 x 3 neighbourhoods of columns x - 1 to x + 1.
+    // The 3 x 3 neighbourhoods of columns x - 1 to x + 1 (k = 1 to 3).
     std::fill(setEdge, setEdge + rows, 0);
     flags.assign(rows, 0);
     for (int k = 1; k <= 3; ++k) {
+        const std::uint8_t* lows = low + (k - 1) * rows;
+        const std::uint8_t* blacks = black + (k - 1) * rows;
         for (std::size_t r = 0; r < rows; ++r) {
-            const std::size_t a = (k - 1) * rows + r;
-            const std::size_t b = a + rows;
-            const std::size_t c = b + rows;
-            const int lowest = Lowest(Lowest(low[a], low[b]), low[c]);
-            const int highest = Highest(Highest(high[a], high[b]), high[c]);
-            const bool anyBlack = (black[a] | black[b] | black[c]) != 0;
-            setEdge[r] |= std::uint8_t(anyBlack && lowest != 255);
-            if (k == 2) {
-                flags[r] = std::uint8_t(highest - lowest > CountGap);
-            }
+            const std::uint8_t lowest = Lowest(Lowest(lows[r], lows[r + rows]), lows[r + 2 * rows]);
+            const std::uint8_t anyBlack = blacks[r] | blacks[r + rows] | blacks[r + 2 * rows];
+            setEdge[r] |= anyBlack & std::uint8_t(lowest != 255);
         }
+    }
+    std::uint8_t* flag = flags.data();
+    for (std::size_t r = 0; r < rows; ++r) {
+        const int lowest = Lowest(Lowest(low[r + rows], low[r + 2 * rows]), low[r + 3 * rows]);
+        const int highest =
+            Highest(Highest(high[r + rows], high[r + 2 * rows]), high[r + 3 * rows]);
+        flag[r] = std::uint8_t(highest - lowest > CountGap);
     }
     AcrossThree(setEdge, out, pixels, Either);
     for (std::size_t r = 0; r < rows; ++r) {
-        flags[r] |= out[r];
+        flag[r] |= out[r];
     }
 }
 

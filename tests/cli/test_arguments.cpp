@@ -153,7 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                          "--supersample must be a whole number from 1 to 8, not \"9\"."},
         RefusedArguments{"SmoothWithAValue",
                          "--emin 2 --emax 3 --steps 4 --pixels 104 --smooth=yes",
-                         "--smooth takes no value."}),
+                         "--smooth takes no value."},
+        RefusedArguments{"AdaptiveWithOneSample",
+                         "--emin 2 --emax 3 --steps 4 --pixels 104 --supersample 1 --adaptive",
+                         "--adaptive needs --supersample 2 or more: it chooses which pixels get "
+                         "the N x N samples."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptedExport

@@ -356,6 +356,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cli, VariantFilmTest,
     testing::Values(VariantFilm{"OneSampleIsTheDefault", {"--supersample", "1"}, ""},
                     VariantFilm{"Supersampled", {"--supersample", "2"}, " SS2"},
+                    VariantFilm{"Adaptive", {"--supersample", "3", "--adaptive"}, " SS3 Adaptive"},
                     VariantFilm{
                         "SmoothSupersampled", {"--smooth", "--supersample", "3"}, " SS3 Smooth"}),
     [](const auto& info) { return std::string(info.param.name); });

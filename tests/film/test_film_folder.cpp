@@ -146,17 +146,23 @@ TEST_P(VariantFolderName, RoundTrips)
     EXPECT_EQ(film->folderName(u'.'), name);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, VariantFolderName,
-                         testing::Values(VariantCase{"Default", "", std::pair(1, false)},
-                                         VariantCase{"Supersampled", " SS3", std::pair(3, false)},
-                                         VariantCase{"Smooth", " Smooth", std::pair(1, true)},
-                                         VariantCase{"Both", " SS8 Smooth", std::pair(8, true)},
-                                         VariantCase{"OneSampleIsTheDefault", " SS1", std::nullopt},
-                                         VariantCase{"BeyondEight", " SS9", std::nullopt},
-                                         VariantCase{"OtherOrder", " Smooth SS3", std::nullopt},
-                                         VariantCase{"Twice", " Smooth Smooth", std::nullopt},
-                                         VariantCase{"OtherWord", " SS3 copy", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cli, VariantFolderName,
+    testing::Values(VariantCase{"Default", "", std::pair(1, false)},
+                    VariantCase{"Supersampled", " SS3", std::pair(3, false)},
+                    VariantCase{"Smooth", " Smooth", std::pair(1, true)},
+                    VariantCase{"Both", " SS8 Smooth", std::pair(8, true)},
+                    VariantCase{"Adaptive", " SS3 Adaptive", std::pair(3, false)},
+                    VariantCase{"AdaptiveSmooth", " SS2 Adaptive Smooth", std::pair(2, true)},
+                    VariantCase{"AdaptiveAlone", " Adaptive", std::nullopt},
+                    VariantCase{"AdaptiveFirst", " Adaptive SS3", std::nullopt},
+                    VariantCase{"AdaptiveLowerCase", " SS3 adaptive", std::nullopt},
+                    VariantCase{"OneSampleIsTheDefault", " SS1", std::nullopt},
+                    VariantCase{"BeyondEight", " SS9", std::nullopt},
+                    VariantCase{"OtherOrder", " Smooth SS3", std::nullopt},
+                    VariantCase{"Twice", " Smooth Smooth", std::nullopt},
+                    VariantCase{"OtherWord", " SS3 copy", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class FrameListTest : public testing::TestWithParam<std::tuple<bool, bool>>
 {

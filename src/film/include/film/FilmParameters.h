@@ -27,6 +27,9 @@ struct FilmParameters
     // same frames in either format.
     Platform::PictureFormat format = Platform::PictureFormat::Bmp;
     int supersample = 1; // n x n samples per pixel, averaged in linear light
+    // With supersample >= 2: the samples only where the plain frame shows an
+    // edge, each such pixel the same as in the full film.
+    bool adaptive = false;
     bool smooth = false; // colours from a continuous escape value
 
     bool operator==(const FilmParameters&) const = default;

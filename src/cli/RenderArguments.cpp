@@ -129,7 +129,7 @@ const OptionTable& RenderOptionTable()
          {},
          "with --supersample N of 2 or more: the N x N samples only for the pixels near an edge "
          "of the plain frame, each the same as in the full film; --supersample 3 --adaptive "
-         "costs 2 to 2.3 times the default time and is the choice for films to share"},
+         "costs about 2 times the default time and is the choice for films to share"},
         {"--smooth",
          ValueKind::Flag,
          {},

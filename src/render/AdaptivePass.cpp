@@ -1,10 +1,11 @@
+// The adaptive frame's second pass: after its plain columns, the flagged
+// pixels' samples, a column at a time.
+
 #include "AdaptiveRule.h"
 #include "FrameRenderState.h"
 
 #include <algorithm>
 
-// The adaptive frame's second pass: after its plain columns, the flagged
-// pixels' samples, a column at a time.
 namespace Render {
 
 // The plain columns whose counts flag the pixels of column x, all finished.

@@ -16,6 +16,7 @@
 
 namespace Render {
 
+// What a frame render's workers share: its passes' jobs call back into it.
 struct FrameRender::State
 {
     explicit State(const FrameRequest& request);

@@ -18,10 +18,11 @@ namespace {
 constexpr int Pixels = 256;
 constexpr int Fine = 7;
 
-std::vector<std::int32_t> AreaAverage(double e)
+std::vector<std::int32_t> AreaAverage(double e, bool smooth)
 {
     Render::FrameRequest request;
     request.e = e;
+    request.smooth = smooth;
     request.pixels = (Pixels - 1) * Fine + 1;
     const std::vector<std::int32_t> fine = Render::RenderFrameColors(request);
     std::vector<std::int32_t> average(std::size_t(Pixels) * Pixels);
@@ -52,17 +53,20 @@ double Distance(const std::vector<std::int32_t>& frame, const std::vector<std::i
     return sum / (3.0 * double(frame.size()));
 }
 
-// Arguments: e * 1000. The adaptive frame should lie at most 1.1x as far
+// Arguments: e * 1000, smooth (0 or 1; the average then of smooth frames
+// too). The adaptive frame should lie at most 1.1x as far
 // from the area average as the full one.
 void AdaptiveDistance(benchmark::State& state)
 {
     const double e = state.range(0) / 1000.0;
+    const bool smooth = state.range(1) != 0;
     std::vector<std::int32_t> average;
     for (auto _ : state) {
-        average = AreaAverage(e);
+        average = AreaAverage(e, smooth);
     }
     Render::FrameRequest request;
     request.e = e;
+    request.smooth = smooth;
     request.pixels = Pixels;
     const double plain = Distance(Render::RenderFrameColors(request), average);
     request.supersample = 3;
@@ -74,6 +78,10 @@ void AdaptiveDistance(benchmark::State& state)
     state.counters["adaptive 3"] = adaptive;
     state.counters["adaptive x full"] = adaptive / full;
 }
-BENCHMARK(AdaptiveDistance)->Arg(2500)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(AdaptiveDistance)
+    ->Args({2500, 0})
+    ->Args({2500, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

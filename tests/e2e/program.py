@@ -67,22 +67,7 @@ class PowerReels:
                 f"program is {state}; its windows: {self.desktop.windows_of(self.process.pid)}; "
                 f"all windows shown: {self.desktop.visible_windows()}; "
                 f"its output: {self.log()!r}")
-        self.wait_settled()
         self.desktop.focus(self.window)
-
-    def wait_settled(self):
-        """Waits until the window has stayed in one place for a moment, as
-        a person would before clicking into it. Under a window manager that
-        is longer than the second in which the program may still move it to
-        its place."""
-        places = []
-        samples = 12 if self.desktop.has_window_manager else 4
-
-        def settled():
-            places.append(self.desktop.client_geometry(self.window))
-            return len(places) >= samples and len(set(places[-samples:])) == 1
-
-        wait_until(settled, timeout=10, interval=0.1)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -292,20 +277,34 @@ class ProgramCase(unittest.TestCase):
         self.assertEqual(geometry[2:], IDLE_CLIENT_SIZE,
                          f"{when}: the idle window's client area is "
                          f"{geometry[2]} x {geometry[3]} pixels, not 334 x 177")
-        # A window may be moved to its place once the window manager has
-        # framed it, which a busy machine may take seconds to do.
-        if not wait_until(lambda: self.off_centre() is None, timeout=10, interval=0.1):
-            corner, size, centred = self.off_centre()
+        # Placed by its outer frame as it appears: nothing waits for it to
+        # settle.
+        off_centre = self.off_centre()
+        if off_centre is not None:
+            corner, size, centred = off_centre
             self.fail(f"{when}: the window is not centred on the {xsession.SCREEN_WIDTH} x "
                       f"{xsession.SCREEN_HEIGHT} screen: its outer {size[0]} x {size[1]} "
                       f"window is at {corner}, centred it would be at "
                       f"({centred[0]:g}, {centred[1]:g})")
 
+    def assert_input_box_place(self, box):
+        """The input box's outer corner lies 11 pixels left of and 32 below
+        the window's outer corner, both as the user sees them, from the moment
+        it appears."""
+        corner = self.desktop.frame_geometry(self.app.window)[:2]
+        wanted = (corner[0] - 11, corner[1] + 32)
+        found = self.desktop.frame_geometry(box)[:2]
+        if found != wanted:
+            self.fail(f"the SlideShow input box's outer corner is at {found}, not at "
+                      f"{wanted}: 11 pixels left of and 32 below the window's outer corner "
+                      f"{corner}")
+
     def off_centre(self):
         """None when the window is centred on the screen: the outer window, at
         its place as framed, of its real size or of the size that the design's
-        classic border gives (the program can only assume a border before its
-        window is framed); else its corner, real size and centred corner."""
+        classic border gives (the program assumes that border when the window
+        manager does not tell its frame in time); else its corner, real size
+        and centred corner."""
         x, y, width, height = self.desktop.client_geometry(self.app.window)
         left, right, top, bottom = self.desktop.frame_extents(self.app.window)
         corner = (x - left, y - top)

@@ -25,7 +25,7 @@ import xsession  # noqa: E402
 from desktop import Desktop  # noqa: E402
 from program import PowerReels  # noqa: E402
 
-SCENARIOS = ["startup", "refused_parameter", "film", "slideshow", "closing"]
+SCENARIOS = ["startup", "refused_parameter", "film", "slideshow", "closing", "placement"]
 SKIPPED = 77
 
 
@@ -115,8 +115,8 @@ def screenshot_input_box(desktop, app, path):
     box = desktop.wait_for_window(app.process.pid, program.SLIDESHOW_TITLE, timeout=10)
     if box is None:
         raise RuntimeError("the SlideShow input box did not appear")
-    # Placed once the window manager has framed it.
-    time.sleep(1)
+    # Let it paint.
+    time.sleep(0.5)
     areas = [desktop.frame_geometry(app.window), desktop.frame_geometry(box)]
     left = min(x for x, _, _, _ in areas)
     top = min(y for _, y, _, _ in areas)

@@ -26,6 +26,8 @@ _x11.XSendEvent.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_long
 _x11.XDefaultRootWindow.restype = Window
 _x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 _x11.XFree.argtypes = [ctypes.c_void_p]
+_x11.XGrabServer.argtypes = [ctypes.c_void_p]
+_x11.XUngrabServer.argtypes = [ctypes.c_void_p]
 _x11.XGetGeometry.argtypes = [
     ctypes.c_void_p, Window, ctypes.POINTER(Window), ctypes.POINTER(ctypes.c_int),
     ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_uint), ctypes.POINTER(ctypes.c_uint),
@@ -130,6 +132,33 @@ class Display:
         event.client.data[1] = 0  # CurrentTime
         _x11.XSendEvent(self._display, window, 0, 0, ctypes.byref(event))
         _x11.XSync(self._display, 0)
+
+
+class SlowServer:
+    """Slows the X server down as a busy desktop does: a client that holds
+    the server grab for hold seconds at a time, with short gaps in which the
+    others get their turn, until stopped."""
+
+    def __init__(self, display_name, hold=0.5, gap=0.05):
+        self._display = _open(display_name)
+        self._hold, self._gap = hold, gap
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._run, daemon=True)
+        self._thread.start()
+
+    def _run(self):
+        while not self._stop.is_set():
+            _x11.XGrabServer(self._display)
+            _x11.XSync(self._display, 0)
+            self._stop.wait(self._hold)
+            _x11.XUngrabServer(self._display)
+            _x11.XSync(self._display, 0)
+            self._stop.wait(self._gap)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join(timeout=5)
+        _x11.XCloseDisplay(self._display)
 
 
 class _Range8(ctypes.Structure):

@@ -1,6 +1,6 @@
 #include "platform/Form.h"
 
-#include "WhenFramed.h"
+#include "FrameExtents.h"
 
 #include <QApplication>
 
@@ -20,18 +20,15 @@ Form::Form(Desktop& desktop, QWidget* parent)
 void Form::Show()
 {
     Form_Load();
-    // The native window knows its border once it exists.
+    // Centred by its outer size, which needs the window manager's frame
+    // before the window appears.
     winId();
+    AskFrameExtents(*this);
     centreOnScreen();
     show();
     activateWindow();
     if (!m_focusOrder.isEmpty())
         m_focusOrder.first()->setFocus(Qt::TabFocusReason);
-    // A window manager frames the window only after it is shown; centre it
-    // again once its border is known, unless it was placed meanwhile.
-    m_centreWhenFramed = true;
-    PlaceWhenFramed(
-        *this, [this] { centreOnScreen(); }, [this] { return m_centreWhenFramed; });
 }
 
 bool Form::event(QEvent* event)

@@ -1,5 +1,8 @@
 #include "platform/Form.h"
 
+#include "FrameExtents.h"
+#include "FramePlacement.h"
+
 #include <cmath>
 
 namespace Platform {
@@ -35,21 +38,21 @@ double Form::centredTop() const
 
 void Form::centreOnScreen()
 {
-    const bool pending = m_centreWhenFramed;
     setLeft(centredLeft());
     setTop(centredTop());
-    m_centreWhenFramed = pending;
 }
 
 double Form::borderTwipsX() const
 {
-    const int pixels = frameGeometry().width() - geometry().width();
+    const QMargins frame = FrameExtents(*this);
+    const int pixels = frame.left() + frame.right();
     return pixels > 0 ? pixels * double(m_screen.TwipsPerPixelX) : ClassicBorderTwipsX;
 }
 
 double Form::borderTwipsY() const
 {
-    const int pixels = frameGeometry().height() - geometry().height();
+    const QMargins frame = FrameExtents(*this);
+    const int pixels = frame.top() + frame.bottom();
     return pixels > 0 ? pixels * double(m_screen.TwipsPerPixelY) : ClassicBorderTwipsY;
 }
 
@@ -75,14 +78,12 @@ double Form::Height() const
 
 void Form::setLeft(double twips)
 {
-    m_centreWhenFramed = false;
-    move(pixelsX(twips), y());
+    PlaceFrameAt(*this, QPoint(pixelsX(twips), y()));
 }
 
 void Form::setTop(double twips)
 {
-    m_centreWhenFramed = false;
-    move(x(), pixelsY(twips));
+    PlaceFrameAt(*this, QPoint(x(), pixelsY(twips)));
 }
 
 void Form::setWidth(double twips)

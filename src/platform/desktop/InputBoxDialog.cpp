@@ -1,7 +1,5 @@
 #include "InputBoxDialog.h"
 
-#include "WhenFramed.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -25,14 +23,6 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
     layout->addWidget(buttons);
     m_edit->selectAll();
     m_edit->setFocus();
-}
-
-void InputBoxDialog::placeFrameAt(const QPoint& corner)
-{
-    // Before a window manager has framed the dialog a move places its client
-    // area; once the frame is known, a move places the frame.
-    move(corner);
-    PlaceWhenFramed(*this, [this, corner] { move(corner); });
 }
 
 } // namespace Platform

@@ -15,10 +15,6 @@ public:
                    QWidget* parent = nullptr);
     QString text() const { return m_edit->text(); }
 
-    // Puts the outer corner, the window manager's frame included, at this
-    // point of the screen, in pixels.
-    void placeFrameAt(const QPoint& corner);
-
 private:
     QLineEdit* m_edit;
 };

@@ -1,5 +1,6 @@
 #include "platform/QtDesktop.h"
 
+#include "FramePlacement.h"
 #include "InputBoxDialog.h"
 #include "platform/App.h"
 
@@ -69,8 +70,8 @@ QString QtDesktop::InputBox(const QString& prompt, const QString& title, const Q
     // than the box's own.
     const QMargins margins = dialog.layout()->contentsMargins();
     dialog.setMinimumWidth(TitleWidth(title, dialog.font()) + margins.left() + margins.right());
-    dialog.placeFrameAt(
-        QPoint(qRound(xTwips / screen.TwipsPerPixelX), qRound(yTwips / screen.TwipsPerPixelY)));
+    PlaceFrameAt(dialog, QPoint(qRound(xTwips / screen.TwipsPerPixelX),
+                                qRound(yTwips / screen.TwipsPerPixelY)));
     return dialog.exec() == QDialog::Accepted ? dialog.text() : QString();
 }
 

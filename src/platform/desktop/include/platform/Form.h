@@ -139,7 +139,6 @@ private:
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
     QList<QWidget*> m_focusOrder;
-    bool m_centreWhenFramed = false;
     int m_unloadMode = UnloadOrigin::FormControlMenu;
     bool m_ended = false;
 };

@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
             return Print("powerreels " POWERREELS_VERSION "\n");
         }
     }
-    if (!Platform::DisplayChosen(argc, argv)) {
+    if (!Platform::DisplayAvailable(argc, argv)) {
         std::fputs(Platform::NoDisplayMessage, stderr);
         return 1;
     }

@@ -450,11 +450,19 @@ TEST_P(HardRunTest, GivesTheSameFrames)
     ASSERT_TRUE(QFile::setPermissions(hard.path(), QFileDevice::Permissions(0x7777)));
     const QStringList film = RenderArguments("2", "3", 40, 104, "Rainbow", ".");
     ASSERT_EQ(RunCli(film, plain.path()).exitCode, 0);
+    // A copy that another user can reach: the build tree may lie in a
+    // private home, such as root's.
+    QTemporaryDir programFolder;
+    const QString program = programFolder.filePath("powerreels-cli");
+    ASSERT_TRUE(QFile::copy(POWERREELS_CLI, program));
+    const auto reachable = QFileDevice::Permissions(0x7755);
+    ASSERT_TRUE(QFile::setPermissions(programFolder.path(), reachable));
+    ASSERT_TRUE(QFile::setPermissions(program, reachable));
 
     QProcess process;
     process.setWorkingDirectory(hard.path());
-    process.start("bash", QStringList{"-c", c.shell, POWERREELS_CLI} + film +
-                              QStringList{"--threads", "200"});
+    process.start("bash",
+                  QStringList{"-c", c.shell, program} + film + QStringList{"--threads", "200"});
     ASSERT_TRUE(process.waitForFinished(300000));
 
     EXPECT_EQ(process.exitCode(), 0);

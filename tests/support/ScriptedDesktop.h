@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 // Answers the program's dialogs from a script and records what was asked,
 // so that handlers can be tested without a person at the screen.
@@ -39,7 +41,10 @@ public:
     int ends = 0;
 
     Platform::ScreenMetrics screen{1024 * 15.0, 768 * 15.0, 15, 15};
-    QString appPath = "/tmp";
+    // The program's folder: a fresh one of each desktop's own, kept while a
+    // copy of the desktop lives.
+    std::shared_ptr<QTemporaryDir> programFolder = std::make_shared<QTemporaryDir>();
+    QString appPath = programFolder->path();
 
     int MsgBox(const QString& prompt, int flags, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,

@@ -450,8 +450,7 @@ TEST_P(HardRunTest, GivesTheSameFrames)
     ASSERT_TRUE(QFile::setPermissions(hard.path(), QFileDevice::Permissions(0x7777)));
     const QStringList film = RenderArguments("2", "3", 40, 104, "Rainbow", ".");
     ASSERT_EQ(RunCli(film, plain.path()).exitCode, 0);
-    // A copy that another user can reach: the build tree may lie in a
-    // private home, such as root's.
+    // A copy the user nobody can run: the build tree may lie in root's home.
     QTemporaryDir programFolder;
     const QString program = programFolder.filePath("powerreels-cli");
     ASSERT_TRUE(QFile::copy(POWERREELS_CLI, program));

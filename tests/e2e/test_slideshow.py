@@ -79,6 +79,16 @@ class SlideShow(ProgramCase):
         self.answer_box(box, "Return")
         return self.app.folder / film_folder_name(2, 3, STEPS, 120, "Blue"), start
 
+    def assert_input_box_place(self, box):
+        """The input box's outer corner lies 11 pixels left of and 32 below
+        the window's outer corner, both as the user sees them."""
+        corner = self.desktop.frame_geometry(self.app.window)[:2]
+        wanted = (corner[0] - 11, corner[1] + 32)
+        if self.desktop.frame_geometry(box)[:2] != wanted:
+            self.fail(f"the SlideShow input box's outer corner is at "
+                      f"{self.desktop.frame_geometry(box)[:2]}, not at {wanted}: 11 pixels "
+                      f"left of and 32 below the window's outer corner {corner}")
+
     def test_order_and_closing(self):
         _, start = self.start_show()
         count = 2 * STEPS + 3

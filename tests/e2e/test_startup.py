@@ -33,7 +33,7 @@ def rim(client, control):
 class StartUp(ProgramCase):
 
     def test_idle_window(self):
-        self.assert_idle_window("at start")
+        self.assert_idle_window("as it appears", self.app.first_look)
         self.desktop.park_pointer()
         self.screenshot("idle-window.png", with_frame=True)
         self.assertEqual(self.app.film_folders(), [], "at start a folder was created")

@@ -135,30 +135,29 @@ class Display:
 
 
 class SlowServer:
-    """Slows the X server down as a busy desktop does: a client that holds
-    the server grab for hold seconds at a time, with short gaps in which the
-    others get their turn, until stopped."""
+    """A client that holds the server grab for hold seconds at a time, with
+    short gaps, as a busy desktop slows the X server down, until stopped."""
 
     def __init__(self, display_name, hold=0.5, gap=0.05):
         self._display = _open(display_name)
-        self._hold, self._gap = hold, gap
         self._stop = threading.Event()
-        self._thread = threading.Thread(target=self._run, daemon=True)
+        self._thread = threading.Thread(target=self._run, args=(hold, gap), daemon=True)
         self._thread.start()
 
-    def _run(self):
-        while not self._stop.is_set():
+    def _run(self, hold, gap):
+        while not self._stop.wait(gap):
             _x11.XGrabServer(self._display)
             _x11.XSync(self._display, 0)
-            self._stop.wait(self._hold)
+            self._stop.wait(hold)
             _x11.XUngrabServer(self._display)
             _x11.XSync(self._display, 0)
-            self._stop.wait(self._gap)
 
     def stop(self):
-        self._stop.set()
-        self._thread.join(timeout=5)
-        _x11.XCloseDisplay(self._display)
+        if self._display:
+            self._stop.set()
+            self._thread.join(timeout=5)
+            _x11.XCloseDisplay(self._display)
+            self._display = None
 
 
 class _Range8(ctypes.Structure):

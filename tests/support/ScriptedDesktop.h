@@ -41,8 +41,7 @@ public:
     int ends = 0;
 
     Platform::ScreenMetrics screen{1024 * 15.0, 768 * 15.0, 15, 15};
-    // The program's folder: a fresh one of each desktop's own, kept while a
-    // copy of the desktop lives.
+    // A fresh program folder of each desktop's own, kept while a copy lives.
     std::shared_ptr<QTemporaryDir> programFolder = std::make_shared<QTemporaryDir>();
     QString appPath = programFolder->path();
 

@@ -1,6 +1,7 @@
 #include "FramePlacement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPoint>
 #include <QWidget>
 #include <QWindow>
@@ -10,19 +11,34 @@ namespace Platform {
 
 namespace {
 
-void Place(QWidget& window, const QPoint& corner)
+// A frame-inclusive position: on X11 a window shown with one gets north-west
+// gravity, and the window manager then puts its frame's corner wherever the
+// window is asked to stand, whenever it learns of the frame.
+void PlaceNow(QWidget& window, const QPoint& corner)
 {
-    // The widget's own record first: Qt passes it on to the native window
-    // at the showing, and Left and Top read it back at once.
+    // The widget's own record first, which Left and Top read back at once.
     window.move(corner);
+    if (QWindow* handle = window.windowHandle())
+        handle->setFramePosition(corner);
+}
+
+// As the window is shown, before it is mapped: Qt keeps the native window's
+// frame-inclusive position only when the widget's geometry agrees with it,
+// and then gives the window north-west gravity. The widget holds the corner
+// as its client position until the window manager's answer corrects it.
+void PlaceShowing(QWidget& window, const QPoint& corner)
+{
+    if (QGuiApplication::platformName() != "xcb") {
+        window.move(corner);
+        return;
+    }
+    window.setGeometry(QRect(corner, window.size()));
     QWindow* handle = window.windowHandle();
     if (handle == nullptr)
         return;
+    // A size the widget took while hidden has not reached the native window.
     if (handle->size() != window.size())
         handle->resize(window.size());
-    // A frame-inclusive position: on X11 the window gets north-west gravity
-    // when it is shown, and the window manager puts its frame's corner where
-    // the window was asked to stand.
     handle->setFramePosition(corner);
 }
 
@@ -45,7 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show && m_corner) {
-            Place(*static_cast<QWidget*>(watched), *m_corner);
+            PlaceShowing(*static_cast<QWidget*>(watched), *m_corner);
             m_corner.reset();
         }
         return false;
@@ -59,7 +75,7 @@ private:
 
 void PlaceFrameAt(QWidget& window, const QPoint& corner)
 {
-    Place(window, corner);
+    PlaceNow(window, corner);
     auto* pending = dynamic_cast<PlaceWhenShown*>(
         window.findChild<QObject*>(PlaceWhenShown::Name, Qt::FindDirectChildrenOnly));
     if (window.isVisible()) {

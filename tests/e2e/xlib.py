@@ -135,8 +135,7 @@ class Display:
 
 
 class SlowServer:
-    """A client that holds the server grab for hold seconds at a time, with
-    short gaps, as a busy desktop slows the X server down, until stopped."""
+    """Holds the server grab hold seconds at a time, as a busy desktop slows X."""
 
     def __init__(self, display_name, hold=0.5, gap=0.05):
         self._display = _open(display_name)

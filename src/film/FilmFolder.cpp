@@ -65,12 +65,12 @@ void AddFile(FilmFrame& frame, const FilmFrame& file, Platform::PictureFormat fo
 }
 
 // The frames whose name is this file's, by the separator the name uses. A
-// name holds the exponent to three decimals, and frames lie at least 0.001
-// apart, so only the nearest frames can bear it.
-void MatchFile(const QString& name, const FilmParameters& film, const QString& folder,
+// name holds the exponent to the film's decimals, and frames lie at least one
+// unit of the last of them apart, so only the nearest frames can bear it.
+void MatchFile(const QString& name, const QRegularExpression& frameName, const FilmParameters& film,
+               const QString& folder,
                std::map<QChar, std::map<std::int64_t, FilmFrame>>& bySeparator)
 {
-    static const QRegularExpression frameName(R"(^PowerReels-([0-9]+)(\D)([0-9]{3})\.(bmp|png)$)");
     const QRegularExpressionMatch match = frameName.match(name);
     if (!match.hasMatch())
         return;
@@ -142,6 +142,9 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
     // The name is the palette's exactly, as the film run wrote it.
     if (match.captured(5) != film.paletteName())
         return std::nullopt;
+    // The suffix says how finely the frames are named, which the rules need.
+    if (!ReadVariantSuffix(match.captured(6), film))
+        return std::nullopt;
 
     // Only a film that the parameter check lets through has frames to find.
     const auto whole = [](const QString& digits) -> std::optional<std::int32_t> {
@@ -150,14 +153,14 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
         return fits ? std::optional(value) : std::nullopt;
     };
     const ParameterCheck check = CheckFilmNumbers(
-        {eMin, eMax, whole(match.captured(3)), whole(match.captured(4))}, MaxPixels);
+        {eMin, eMax, whole(match.captured(3)), whole(match.captured(4))}, MaxPixels, film.decimals);
     // A film stored before its names were checked may still be exported.
     if (!check.passed && !check.namesShared)
         return std::nullopt;
-    FilmParameters checked = CheckedFilm(check, paletteIndex);
-    if (!ReadVariantSuffix(match.captured(6), checked))
-        return std::nullopt;
-    return checked;
+    const FilmParameters numbers = CheckedFilm(check, paletteIndex);
+    film.steps = numbers.steps;
+    film.pixels = numbers.pixels;
+    return film;
 }
 
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
@@ -165,13 +168,15 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
 {
     FilmFrames frames;
     std::map<QChar, std::map<std::int64_t, FilmFrame>> bySeparator;
+    const QRegularExpression frameName(
+        QString(R"(^PowerReels-([0-9]+)(\D)([0-9]{%1})\.(bmp|png)$)").arg(film.decimals));
     QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (entries.hasNext()) {
         if (stop.load() != 0) {
             frames.stopped = true;
             return frames;
         }
-        MatchFile(entries.nextFileInfo().fileName(), film, folder, bySeparator);
+        MatchFile(entries.nextFileInfo().fileName(), frameName, film, folder, bySeparator);
     }
     // The user's own separator wins a tie.
     QChar best = Platform::DecimalSeparator();

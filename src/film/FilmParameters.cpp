@@ -54,7 +54,7 @@ QString FilmParameters::folderPath(const QString& parent, QChar separator) const
 
 QString FilmParameters::frameFileName(std::int64_t k, QChar separator) const
 {
-    return FrameFileName(renderedExponent(k), separator, format);
+    return FrameFileName(frameExponent(k), separator, format, decimals);
 }
 
 QString FilmParameters::framePath(const QString& folder, std::int64_t k, QChar separator) const

@@ -15,6 +15,8 @@ QString VariantSuffix(const FilmParameters& film)
         suffix += " Adaptive";
     if (film.smooth)
         suffix += " Smooth";
+    if (film.decimals != DefaultDecimals)
+        suffix += QString(" D%1").arg(film.decimals);
     return suffix;
 }
 
@@ -29,6 +31,9 @@ bool ReadVariantSuffix(const QString& suffix, FilmParameters& film)
         } else if (word.size() == 3 && word.startsWith("SS") && word[2] >= u'2' &&
                    word[2] <= QChar(u'0' + Render::MaxSupersample)) {
             read.supersample = word[2].digitValue();
+        } else if (word.size() == 2 && word[0] == u'D' && word[1] > QChar(u'0' + DefaultDecimals) &&
+                   word[1] <= QChar(u'0' + MaxDecimals)) {
+            read.decimals = word[1].digitValue();
         } else {
             return false;
         }

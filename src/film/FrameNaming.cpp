@@ -16,9 +16,12 @@ double RenderedExponent(double e)
     return e == 1.0 ? 1.0001 : e;
 }
 
-QString FrameFileName(double e, QChar separator, Platform::PictureFormat format)
+QString FrameFileName(double e, QChar separator, Platform::PictureFormat format, int decimals)
 {
-    return "PowerReels-" + Format(e, u"000.000", separator) + "." + Platform::PictureSuffix(format);
+    // Three decimals are the pattern "000.000"; more are the same with more
+    // digits after the separator.
+    return "PowerReels-" + Platform::FormatFixed(e, 3, decimals, separator) + "." +
+           Platform::PictureSuffix(format);
 }
 
 QString FrameCaption(double e, const QString& state, QChar separator)

@@ -32,7 +32,12 @@ FilmNumbers ReadFilmNumbers(const ParameterTexts& texts)
             Held([&] { return CLng(Val(texts.pixels)); })};
 }
 
-ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels)
+double StepsLimit(double eMin, double eMax, int decimals)
+{
+    return (eMax - eMin) * NameUnits(decimals);
+}
+
+ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels, int decimals)
 {
     ParameterCheck check;
     const auto refuse = [&check](const QString& message, ParameterField field) {
@@ -56,9 +61,9 @@ ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixe
         return redo();
     if (*check.steps < 1)
         return refuse("Please, 'Steps' > 0.", ParameterField::Steps);
-    // The exponent step must stay at least 0.001, the resolution of the
-    // frame names.
-    const double stepLimit = (*check.eMax - *check.eMin) * 1000;
+    // The exponent step must stay at least one unit of the last decimal of
+    // the frame names (0.001 for the window's).
+    const double stepLimit = StepsLimit(*check.eMin, *check.eMax, decimals);
     if (!std::isfinite(stepLimit))
         return redo();
     if (*check.steps > stepLimit)
@@ -74,7 +79,7 @@ ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixe
         return refuse("Please, 'Pixels' <= " + QString::number(maxPixels) + ".",
                       ParameterField::Pixels);
     // The later of two frames named alike would replace the earlier.
-    if (FramesShareNames(*check.eMin, *check.eMax, *check.steps)) {
+    if (FramesShareNames(*check.eMin, *check.eMax, *check.steps, decimals)) {
         check.namesShared = true;
         return refuse("Please, fewer 'Steps': two frames would share one file name.",
                       ParameterField::Steps);
@@ -83,9 +88,18 @@ ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixe
     return check;
 }
 
-ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels)
+ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels, int decimals)
 {
-    return CheckFilmNumbers(ReadFilmNumbers(texts), maxPixels);
+    return CheckFilmNumbers(ReadFilmNumbers(texts), maxPixels, decimals);
+}
+
+std::optional<int> DecimalsThatFit(double eMin, double eMax, std::int32_t steps, int decimals)
+{
+    for (int finer = decimals + 1; steps >= 1 && finer <= MaxDecimals; ++finer) {
+        if (steps <= StepsLimit(eMin, eMax, finer) && !FramesShareNames(eMin, eMax, steps, finer))
+            return finer;
+    }
+    return std::nullopt;
 }
 
 FilmParameters CheckedFilm(const ParameterCheck& check, int paletteIndex)

@@ -126,6 +126,7 @@ struct VariantCase
     const char* name;
     const char* suffix;
     std::optional<std::pair<int, bool>> variant; // supersample, smooth
+    int decimals = Film::DefaultDecimals;
 };
 
 class VariantFolderName : public testing::TestWithParam<VariantCase>
@@ -143,6 +144,7 @@ TEST_P(VariantFolderName, RoundTrips)
     if (!film)
         return;
     EXPECT_EQ(std::pair(film->supersample, film->smooth), *c.variant);
+    EXPECT_EQ(film->decimals, c.decimals);
     EXPECT_EQ(film->folderName(u'.'), name);
 }
 
@@ -157,6 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
                     VariantCase{"AdaptiveAlone", " Adaptive", std::nullopt},
                     VariantCase{"AdaptiveFirst", " Adaptive SS3", std::nullopt},
                     VariantCase{"AdaptiveLowerCase", " SS3 adaptive", std::nullopt},
+                    VariantCase{"Fine", " D6", std::pair(1, false), 6},
+                    VariantCase{"AfterSS", " SS2 D9", std::pair(2, false), 9},
+                    VariantCase{"ThreeIsTheDefault", " D3", std::nullopt},
                     VariantCase{"OneSampleIsTheDefault", " SS1", std::nullopt},
                     VariantCase{"BeyondEight", " SS9", std::nullopt},
                     VariantCase{"OtherOrder", " Smooth SS3", std::nullopt},

@@ -13,6 +13,7 @@ struct RuleCase
     Film::ParameterTexts texts;
     const char* message; // empty: passes
     ParameterField field;
+    int decimals = Film::DefaultDecimals; // of the frame names
 };
 
 class FilmRules : public testing::TestWithParam<RuleCase>
@@ -25,7 +26,7 @@ class FilmRules : public testing::TestWithParam<RuleCase>
 TEST_P(FilmRules, GiveTheFirstFailingRulesMessage)
 {
     const RuleCase& c = GetParam();
-    const Film::ParameterCheck check = Film::CheckParameters(c.texts, 600);
+    const Film::ParameterCheck check = Film::CheckParameters(c.texts, 600, c.decimals);
     EXPECT_EQ(check.passed, QString(c.message).isEmpty());
     EXPECT_EQ(check.message, QString(c.message));
     EXPECT_EQ(check.field, c.field);
@@ -58,6 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"2", "2.5", "501", "200"},
                  "Please, 'Steps' <= 500.",
                  ParameterField::Steps},
+        RuleCase{"StepsFinerThanSixDecimals",
+                 {"2", "2.1", "100001", "200"},
+                 "Please, 'Steps' <= 100000.",
+                 ParameterField::Steps,
+                 6},
         RuleCase{"TooFewPixels",
                  {"2", "3", "4", "103"},
                  "Please, 'Pixels' >= 104.",

@@ -67,23 +67,26 @@ struct FileCase
     double e;
     const char* withPoint;
     const char* withComma;
+    int decimals = Film::DefaultDecimals;
 };
 
 class FileNames : public testing::TestWithParam<FileCase>
 {
 };
 
-TEST_P(FileNames, SpellTheExponentWithThreeDecimals)
+TEST_P(FileNames, SpellTheExponentWithTheirDecimals)
 {
     const FileCase& c = GetParam();
+    const auto name = [&] {
+        return Film::FrameFileName(c.e, Platform::DecimalSeparator(), Platform::PictureFormat::Bmp,
+                                   c.decimals);
+    };
     {
         LocaleScope point(QLocale::c());
-        EXPECT_EQ(Film::FrameFileName(c.e, Platform::DecimalSeparator()),
-                  QString("PowerReels-") + c.withPoint + ".bmp");
+        EXPECT_EQ(name(), QString("PowerReels-") + c.withPoint + ".bmp");
     }
     LocaleScope comma(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(Film::FrameFileName(c.e, Platform::DecimalSeparator()),
-              QString("PowerReels-") + c.withComma + ".bmp");
+    EXPECT_EQ(name(), QString("PowerReels-") + c.withComma + ".bmp");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, FileNames,
@@ -92,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, FileNames,
                                          FileCase{"fourDigits", 1234.5, "1234.500", "1234,500"},
                                          FileCase{"thousand", 1000, "1000.000", "1000,000"},
                                          FileCase{"substitutedOne", 1.0001, "001.000", "001,000"},
-                                         FileCase{"one", 1, "001.000", "001,000"}),
+                                         FileCase{"one", 1, "001.000", "001,000"},
+                                         FileCase{"six", 2.0003344, "002.000334", "002,000334", 6}),
                          [](const testing::TestParamInfo<FileCase>& info) {
                              return info.param.name;
                          });
@@ -141,32 +145,39 @@ struct FilmFamily
     int films, steps;
 };
 
-class SharedNames : public testing::TestWithParam<FilmFamily>
+class SharedNames : public testing::TestWithParam<std::tuple<FilmFamily, int>>
 {
 };
 
-// The quick rule says what comparing every frame's name with the next says.
+// The quick rule says what comparing every frame's name with the next says,
+// for names of every number of decimals.
 TEST_P(SharedNames, AgreeWithEveryName)
 {
-    const FilmFamily& c = GetParam();
+    const auto& [c, decimals] = GetParam();
+    // The family's fractions shrink with the names' last decimal.
+    const double finer = 1000 / Film::NameUnits(decimals);
     for (double eMin = c.first; eMin < c.first + c.films * c.by; eMin += c.by) {
-        const auto name = [&](std::int64_t k) {
-            const double e = Film::FrameExponent(eMin, eMin + c.span, c.steps, k);
-            return Film::FrameFileName(Film::RenderedExponent(e), u'.');
-        };
+        Film::FilmParameters film{std::floor(eMin) + (eMin - std::floor(eMin)) * finer, 0, c.steps,
+                                  104, 0};
+        film.eMax = film.eMin + c.span * finer;
+        film.decimals = decimals;
         bool shared = false;
         for (std::int64_t k = 0; k < c.steps; ++k)
-            shared = shared || name(k) == name(k + 1);
-        EXPECT_EQ(Film::FramesShareNames(eMin, eMin + c.span, c.steps), shared) << eMin;
+            shared = shared || film.frameFileName(k, u'.') == film.frameFileName(k + 1, u'.');
+        EXPECT_EQ(Film::FramesShareNames(film.eMin, film.eMax, c.steps, decimals), shared) << eMin;
     }
 }
 
-// The first film has frames 1 and 2 both named 001.002.
-INSTANTIATE_TEST_SUITE_P(Film, SharedNames,
-                         testing::Values(FilmFamily{"OnHalves", 1.0005, 0.001, 0.002, 400, 2},
-                                         FilmFamily{"LongOnHalves", 1.0005, 0.137, 1, 40, 1000},
-                                         FilmFamily{"OffHalves", 1, 0.0013, 0.002, 400, 2},
-                                         FilmFamily{"PastThousandths", 1e13, 1, 1, 20, 1000}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// The first film has frames 1 and 2 both named 001.002 (001.0002, ...).
+INSTANTIATE_TEST_SUITE_P(
+    Film, SharedNames,
+    testing::Combine(testing::Values(FilmFamily{"OnHalves", 1.0005, 0.001, 0.002, 400, 2},
+                                     FilmFamily{"LongOnHalves", 1.0005, 0.137, 1, 40, 1000},
+                                     FilmFamily{"OffHalves", 1, 0.0013, 0.002, 400, 2},
+                                     FilmFamily{"PastThousandths", 1e13, 1, 1, 20, 1000}),
+                     testing::Range(Film::DefaultDecimals, Film::MaxDecimals + 1)),
+    [](const auto& info) {
+        return std::get<0>(info.param).name + std::to_string(std::get<1>(info.param));
+    });
 
 } // namespace

@@ -150,8 +150,15 @@ QString Format(double value, QChar separator)
 QString Format(double value, QStringView patternText, QChar separator)
 {
     const Pattern& pattern = findPattern(patternText);
+    const QString text =
+        FormatFixed(value, pattern.minimumIntegerDigits, pattern.decimals, separator);
+    return pattern.separator ? text : text.chopped(1);
+}
+
+QString FormatFixed(double value, int integerDigits, int decimals, QChar separator)
+{
     requireFinite(value, "Format");
-    const std::string digits = fixedDigits(std::abs(value), pattern.decimals);
+    const std::string digits = fixedDigits(std::abs(value), decimals);
     const auto point = digits.find('.');
     const QString whole = QString::fromLatin1(digits.substr(0, point));
     const QString fraction =
@@ -160,11 +167,8 @@ QString Format(double value, QStringView patternText, QChar separator)
     // A value that rounds to zero loses its sign.
     const bool negative = value < 0 && digits.find_first_not_of("0.") != std::string::npos;
     QString text = negative ? QStringLiteral("-") : QString();
-    text += whole.rightJustified(pattern.minimumIntegerDigits, u'0');
-    if (pattern.separator) {
-        text += separator + fraction;
-    }
-    return text;
+    text += whole.rightJustified(integerDigits, u'0');
+    return text + separator + fraction;
 }
 
 QChar DecimalSeparator()

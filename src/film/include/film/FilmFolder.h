@@ -11,7 +11,8 @@
 namespace Film {
 
 // Reads "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow" back, with the variant
-// suffix if there is one (" SS3 Smooth"). The numbers are
+// suffix if there is one (" SS3 Smooth D6"), under the rules for the frame
+// names' decimals the suffix gives. The numbers are
 // general numbers with a point or a decimal comma (or the user's decimal
 // separator), as the program wrote them under some number settings. None
 // when the name is not a film's or its numbers could not make a film.
@@ -40,10 +41,10 @@ struct FilmFrames
     bool stopped = false; // the listing was interrupted
 };
 
-// The frame files of the film in folder, named as the film run names them,
-// as bitmaps or PNG, found in one read of the folder: time and memory follow the files there,
-// not the film's length. The separator in the file names follows the number
-// settings the film was made under, which need not be the user's now, nor
+// The frame files of the film in folder, named as the film run names them
+// (with the film's decimals), as bitmaps or PNG, found in one read of the
+// folder: time and memory follow the files there, not the film's length. The separator in the file
+// names follows the number settings the film was made under, which need not be the user's now, nor
 // the same for all its parts: a frame is found under either, and the missing
 // ones are named with the separator under which most frames are found. Ends
 // early, with stopped set, once stop is not 0.

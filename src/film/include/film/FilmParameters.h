@@ -12,6 +12,11 @@ namespace Film {
 // The largest picture a film may have where no screen limits it.
 inline constexpr std::int32_t MaxPixels = Platform::LargestPictureSide;
 
+// Decimals of the exponent in frame names: the window's three, or more on
+// request for films that step more finely.
+inline constexpr int DefaultDecimals = 3;
+inline constexpr int MaxDecimals = 9;
+
 // One film, read and checked once and then handed on whole: the window's
 // film run and slide show, the command line's render and export name, draw
 // and find its frames through it. Options beyond the window's design follow
@@ -30,7 +35,8 @@ struct FilmParameters
     // With supersample >= 2: the samples only where the plain frame shows an
     // edge, each such pixel the same as in the full film.
     bool adaptive = false;
-    bool smooth = false; // colours from a continuous escape value
+    bool smooth = false;            // colours from a continuous escape value
+    int decimals = DefaultDecimals; // of the exponent in frame names
 
     bool operator==(const FilmParameters&) const = default;
 
@@ -38,19 +44,20 @@ struct FilmParameters
     QString paletteName() const;
     // The exponent of frame k of 0..steps.
     double frameExponent(std::int64_t k) const;
-    // The exponent frame k is rendered with and named after.
+    // The exponent frame k is rendered with; it is named after
+    // frameExponent(k), which for three decimals names the same file.
     double renderedExponent(std::int64_t k) const;
     // What the renderer draws frame k from; the caller adds its threads.
     Render::FrameRequest frameRequest(std::int64_t k) const;
 
     // "eMin=2 eMax=4.5 Steps=25 Pixels=300 Rainbow", followed by the
-    // options' suffix (" SS3 Smooth") for frames drawn otherwise.
+    // options' suffix (" SS3 Smooth D6") for frames drawn or named otherwise.
     QString folderName(QChar separator) const;
     // parent + "/" + folderName, with one "/" between them whether or not
     // parent ends in one.
     QString folderPath(const QString& parent, QChar separator) const;
-    // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file: the
-    // one name by which it is written and found.
+    // "PowerReels-002.500.bmp" (or ".png"), the name of frame k's file with
+    // the film's decimals: the one name by which it is written and found.
     QString frameFileName(std::int64_t k, QChar separator) const;
     // folder + "/" + frameFileName(k).
     QString framePath(const QString& folder, std::int64_t k, QChar separator) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "film/FilmParameters.h"
 #include "platform/PictureFormat.h"
 
 #include <QString>
@@ -18,9 +19,11 @@ double FrameExponent(double eMin, double eMax, std::int32_t steps, std::int64_t 
 // replaced by a neighbour that names the same file.
 double RenderedExponent(double e);
 
-// "PowerReels-002.500.bmp", or ".png" for frames in PNG.
+// "PowerReels-002.500.bmp", or ".png" for frames in PNG; with more decimals
+// "PowerReels-002.500000.bmp".
 QString FrameFileName(double e, QChar separator,
-                      Platform::PictureFormat format = Platform::PictureFormat::Bmp);
+                      Platform::PictureFormat format = Platform::PictureFormat::Bmp,
+                      int decimals = DefaultDecimals);
 
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
 QString FrameCaption(double e, const QString& state, QChar separator);

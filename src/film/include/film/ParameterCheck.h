@@ -59,15 +59,25 @@ struct FilmNumbers
 // whole numbers).
 FilmNumbers ReadFilmNumbers(const ParameterTexts& texts);
 
-// Checks the numbers in order; the first failing rule gives its message. A
-// number that could not be held gives "Redo From Start." with no field, but
-// only once the rules before it have passed. The last rule refuses a film two
-// of whose frames would get one file name ("Please, fewer 'Steps': ...", on
-// Steps).
-ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels);
+// (eMax - eMin) x 10^decimals: the most steps whose exponents lie at least
+// one unit of the names' last decimal apart, not rounded.
+double StepsLimit(double eMin, double eMax, int decimals);
+
+// Checks the numbers in order, for frame names with the given decimals; the
+// first failing rule gives its message. A number that could not be held gives
+// "Redo From Start." with no field, but only once the rules before it have
+// passed. The last rule refuses a film two of whose frames would get one file
+// name ("Please, fewer 'Steps': ...", on Steps).
+ParameterCheck CheckFilmNumbers(const FilmNumbers& numbers, std::int32_t maxPixels,
+                                int decimals = DefaultDecimals);
 
 // Both in one, as the window's parameter check does.
-ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels);
+ParameterCheck CheckParameters(const ParameterTexts& texts, std::int32_t maxPixels,
+                               int decimals = DefaultDecimals);
+
+// The fewest decimals above the given ones, up to MaxDecimals, under which a
+// film of these steps passes the rules on Steps; none if no such.
+std::optional<int> DecimalsThatFit(double eMin, double eMax, std::int32_t steps, int decimals);
 
 // The film a passed check describes, with its palette.
 FilmParameters CheckedFilm(const ParameterCheck& check, int paletteIndex);

@@ -30,6 +30,12 @@ QString Format(double value, QChar separator);
 // RuntimeError(InvalidArgument) for any other pattern.
 QString Format(double value, QStringView pattern, QChar separator);
 
+// What those patterns write, with any number of digits: at least
+// integerDigits before the separator, zero-padded, and exactly decimals after
+// it, rounded from the exact value with halves away from zero. The separator
+// is written even with no decimals ("2.", as the pattern "0." has it).
+QString FormatFixed(double value, int integerDigits, int decimals, QChar separator);
+
 // The decimal separator of the user's number settings (the default QLocale,
 // which follows the system's and which tests replace with QLocale::setDefault):
 // the one place the program reads them.

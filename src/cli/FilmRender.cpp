@@ -187,9 +187,10 @@ int FinishFilm(const QString& folder, const RenderOptions& options, std::int64_t
 int StopFilm(std::int64_t k, double e, std::int64_t rendered, const RenderOptions& options,
              const FrameWriter& writer, RenderObserver& observer, const std::atomic<int>& stop)
 {
-    observer.problem(QString("Stopped: frame %1 (e=%2) was abandoned.")
-                         .arg(k)
-                         .arg(Platform::Format(e, u"0.000", Platform::DecimalSeparator())));
+    observer.problem(
+        QString("Stopped: frame %1 (e=%2) was abandoned.")
+            .arg(k)
+            .arg(Film::ExponentText(e, Platform::DecimalSeparator(), options.film.decimals)));
     observer.filmSummary(rendered - writer.failures(), writer.failures());
     TellHowToFinish(options, observer);
     return ExitForSignal(stop.load());
@@ -215,7 +216,8 @@ int RenderFrames(const QString& folder, const RenderOptions& options,
             TellFewerThreads(*render, observer);
             toldThreads = true;
         }
-        const FrameOfRender frame{k, position, options.film.renderedExponent(k),
+        // Told by the exponent it is named after.
+        const FrameOfRender frame{k, position, options.film.frameExponent(k),
                                   options.film.framePath(folder, k, Platform::DecimalSeparator()),
                                   std::chrono::steady_clock::now()};
         observer.frameStarted(position, k, frame.e);
@@ -249,7 +251,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     // 32-bit number.
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     const std::int64_t keptCount = std::int64_t(kept->size());
-    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options.film.steps);
+    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options);
     return RenderFrames(folder, options, std::move(*kept), rangeCount - keptCount, observer, stop);
 }
 

@@ -17,9 +17,9 @@ QString RenderOptionsHelp()
            "  Calculate (or PNG files of the same pixels with --format png). The four\n"
            "  numbers are required and read whole, with a point as the decimal separator\n"
            "  in any language (2.5, never 2,5); then they get the window's checks and\n"
-           "  messages. With --supersample, --adaptive or --smooth the folder's name ends\n"
-           "  in \" SSn\", \" SSn Adaptive\", \" Smooth\", \" SSn Smooth\" or \" SSn Adaptive\n"
-           "  Smooth\", so that such frames never mix with the window's. For a film to\n"
+           "  messages. With --supersample, --adaptive, --smooth or --decimals the\n"
+           "  folder's name ends in \" SSn\", \" Adaptive\", \" Smooth\" and \" Dn\" in this\n"
+           "  order, so that such frames never mix with the window's. For a film to\n"
            "  share, --supersample 3 --adaptive smooths its edges at a quarter of the cost\n"
            "  of --supersample 3.\n" +
            RenderOptionTable().help() +

@@ -1,5 +1,7 @@
 #include "cli/RenderArguments.h"
 
+#include "FilmLength.h"
+#include "export/VideoTuning.h"
 #include "film/FrameNaming.h"
 #include "film/ParameterCheck.h"
 #include "platform/Numbers.h"
@@ -45,7 +47,8 @@ void RequireNamesThatFit(const Film::FilmParameters& film)
     const QString folder = film.folderName(Platform::DecimalSeparator());
     // The last frame has the longest name.
     const double e = std::max(film.eMax, film.frameExponent(film.steps));
-    const QString frame = Film::FrameFileName(e, Platform::DecimalSeparator());
+    const QString frame =
+        Film::FrameFileName(e, Platform::DecimalSeparator(), film.format, film.decimals);
     for (const QString& name : {folder, frame}) {
         if (QFile::encodeName(name).size() > NAME_MAX)
             throw UsageError(QString("The film's file names would be longer than the %1 "
@@ -56,8 +59,45 @@ void RequireNamesThatFit(const Film::FilmParameters& film)
     }
 }
 
-// The film the arguments describe, read once and given the window's check.
-Film::FilmParameters ReadFilm(const OptionTable& table, const ScannedArguments& scanned)
+// The steps as given, or planned by the film's length; plan tells how.
+QString StepsText(const OptionTable& table, const ScannedArguments& scanned, QString& plan)
+{
+    if (!scanned.values.contains("--seconds")) {
+        if (scanned.values.contains("--fps"))
+            throw UsageError("--fps plans a film's length with --seconds; export's --fps sets "
+                             "how fast a video plays.");
+        return table.number(scanned, "--steps");
+    }
+    if (scanned.values.contains("--steps"))
+        throw UsageError("Give either --steps or --seconds, not both.");
+    FilmLength length{scanned.values["--seconds"], {}};
+    if (scanned.values.contains("--fps"))
+        length.rate = Export::ReadFrameRateOption(scanned.values["--fps"]);
+    const std::int32_t steps = StepsForLength(length);
+    plan = LengthPlanText(length, steps);
+    return QString::number(steps);
+}
+
+// The check's refusal, telling how many decimals would let the film's steps
+// through where more would.
+QString RefusalWithHint(const Film::ParameterCheck& check, int decimals)
+{
+    if (check.field != Film::ParameterField::Steps)
+        return check.message;
+    const std::optional<int> finer =
+        Film::DecimalsThatFit(*check.eMin, *check.eMax, *check.steps, decimals);
+    if (!finer)
+        return check.message;
+    return check.message +
+           QString(" With --decimals %1, up to %2 steps fit.")
+               .arg(*finer)
+               .arg(qint64(Platform::Int(Film::StepsLimit(*check.eMin, *check.eMax, *finer))));
+}
+
+// The film the arguments describe, read once and given the window's check;
+// plan tells how its steps were chosen.
+Film::FilmParameters ReadFilm(const OptionTable& table, const ScannedArguments& scanned,
+                              QString& plan)
 {
     // The window's list starts on its first palette.
     const QString palette = scanned.values.value("--palette");
@@ -66,13 +106,15 @@ Film::FilmParameters ReadFilm(const OptionTable& table, const ScannedArguments& 
         throw UsageError(QString("Unknown palette \"%1\"; the palettes are %2.")
                              .arg(palette, Film::PaletteNameList()));
 
+    const int decimals = table.count(scanned, "--decimals", Film::DefaultDecimals);
     const Film::ParameterCheck check =
         Film::CheckParameters({table.number(scanned, "--emin"), table.number(scanned, "--emax"),
-                               table.number(scanned, "--steps"), table.number(scanned, "--pixels")},
-                              Film::MaxPixels);
+                               StepsText(table, scanned, plan), table.number(scanned, "--pixels")},
+                              Film::MaxPixels, decimals);
     if (!check.passed)
-        throw UsageError(check.message);
+        throw UsageError(RefusalWithHint(check, decimals));
     Film::FilmParameters film = Film::CheckedFilm(check, paletteIndex);
+    film.decimals = decimals;
     film.supersample = table.count(scanned, "--supersample", film.supersample);
     film.smooth = scanned.flags.contains("--smooth");
     film.adaptive = scanned.flags.contains("--adaptive");
@@ -101,6 +143,19 @@ const OptionTable& RenderOptionTable()
         {"--emax", ValueKind::Number, "E", "the maximum exponent, above the minimum"},
         {"--steps", ValueKind::WholeNumber, "N",
          "the number of steps, a whole number; the film has N + 1 frames"},
+        {"--seconds", ValueKind::Text, "S",
+         QString("instead of --steps: a film that plays S seconds at --fps (default %1), of S x "
+                 "fps frames, N = S x fps - 1; S x fps must be a whole number")
+             .arg(Export::FrameRateText(Export::FrameRate{}))},
+        {"--fps", ValueKind::Text, "R",
+         "frames per second with --seconds, as export reads them (24, 29.97 or 30000/1001); "
+         "export's own --fps sets how fast the video plays"},
+        {"--decimals", ValueKind::Count, "D",
+         QString("decimals of the exponent in the frame names, %1 (default, the window's) to "
+                 "%2: N may go up to (max - min) x 10^D")
+             .arg(Film::DefaultDecimals)
+             .arg(Film::MaxDecimals),
+         Film::DefaultDecimals, Film::MaxDecimals},
         {"--pixels", ValueKind::WholeNumber, "N",
          QString("width and height of a frame, from %1 to %2")
              .arg(Film::MinPixels)
@@ -147,7 +202,7 @@ RenderOptions ParseRenderArguments(const QStringList& arguments)
         throw UsageError(QString("Unexpected argument \"%1\".").arg(scanned.positional.front()));
 
     RenderOptions options;
-    options.film = ReadFilm(table, scanned);
+    options.film = ReadFilm(table, scanned, options.lengthPlan);
     options.lastFrame = options.film.steps;
     if (scanned.values.contains("--frames"))
         ReadFrameRange(scanned.values["--frames"], options);

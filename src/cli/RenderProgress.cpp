@@ -1,5 +1,6 @@
 #include "cli/RenderProgress.h"
 
+#include "film/FrameNaming.h"
 #include "platform/Numbers.h"
 
 #include <QFileInfo>
@@ -19,12 +20,12 @@ double SecondsSince(Clock::time_point start)
 }
 
 // Numbered as in the film, whatever part of it is rendered.
-QString FrameText(std::int64_t k, std::int64_t steps, double e)
+QString FrameText(std::int64_t k, double e, const ProgressState& film)
 {
     return QString("frame %1 of 0-%2 (e=%3)")
         .arg(k)
-        .arg(steps)
-        .arg(Platform::Format(e, u"0.000", Platform::DecimalSeparator()));
+        .arg(film.steps)
+        .arg(Film::ExponentText(e, Platform::DecimalSeparator(), film.decimals));
 }
 
 // Shared bookkeeping of the two visible forms.
@@ -32,13 +33,15 @@ class ProgressBase : public RenderObserver
 {
 public:
     void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept,
-                     std::int64_t steps) override
+                     const RenderOptions& film) override
     {
         m_start = Clock::now();
         m_folder = folder;
+        m_plan = film.lengthPlan;
         m_kept = kept;
         m_state.frameCount = frameCount;
-        m_state.steps = steps;
+        m_state.steps = film.film.steps;
+        m_state.decimals = film.film.decimals;
         note(QString("Rendering %1 frame%2 into \"%3\"%4.")
                  .arg(frameCount)
                  .arg(frameCount == 1 ? "" : "s")
@@ -59,7 +62,7 @@ public:
     }
     void filmSummary(std::int64_t written, std::int64_t failed) override
     {
-        note(SummaryText(written, m_kept, failed, SecondsSince(m_start), m_folder));
+        note(SummaryText(written, m_kept, failed, SecondsSince(m_start), m_folder, m_plan));
     }
 
 protected:
@@ -72,6 +75,7 @@ protected:
 private:
     Clock::time_point m_start = Clock::now();
     QString m_folder;
+    QString m_plan;
     std::int64_t m_kept = 0;
     ProgressState m_state;
 };
@@ -84,7 +88,7 @@ public:
     void frameSaved(std::int64_t k, double e, const QString& path, double seconds) override
     {
         note(QString("%1 saved as %2 in %3 s")
-                 .arg(FrameText(k, current().steps, e), QFileInfo(path).fileName(),
+                 .arg(FrameText(k, e, current()), QFileInfo(path).fileName(),
                       QString::number(seconds, 'f', 1)));
     }
     void filmEnded() override {}
@@ -167,21 +171,21 @@ QString ProgressBarText(const ProgressState& state, int barWidth)
     const int filled = int(std::floor(frame * barWidth));
     const std::optional<double> left = SecondsLeft(state);
     return QString("%1 [%2%3] %4%  elapsed %5  left %6")
-        .arg(FrameText(state.k, state.steps, state.e), QString(filled, u'#'),
+        .arg(FrameText(state.k, state.e, state), QString(filled, u'#'),
              QString(barWidth - filled, u'-'))
         .arg(int(std::floor(frame * 100)), 3)
         .arg(FormatDuration(state.elapsedSeconds), left ? FormatDuration(*left) : "-:--");
 }
 
 QString SummaryText(std::int64_t written, std::int64_t kept, std::int64_t failed, double seconds,
-                    const QString& folder)
+                    const QString& folder, const QString& plan)
 {
-    return QString("%1 frame%2 written, %3 kept, %4 failed in %5; the film is in \"%6\".")
+    return QString("%1 frame%2 written, %3 kept, %4 failed in %5; %6the film is in \"%7\".")
         .arg(written)
         .arg(written == 1 ? "" : "s")
         .arg(kept)
         .arg(failed)
-        .arg(FormatDuration(seconds), folder);
+        .arg(FormatDuration(seconds), plan.isEmpty() ? QString() : plan + "; ", folder);
 }
 
 std::unique_ptr<RenderObserver> MakeBarProgress()

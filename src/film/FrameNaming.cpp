@@ -24,6 +24,11 @@ QString FrameFileName(double e, QChar separator, Platform::PictureFormat format,
            Platform::PictureSuffix(format);
 }
 
+QString ExponentText(double e, QChar separator, int decimals)
+{
+    return Platform::FormatFixed(e, 1, decimals, separator);
+}
+
 QString FrameCaption(double e, const QString& state, QChar separator)
 {
     return "PowerReels - e=" + Format(e, u"0.000", separator) + state;

@@ -30,6 +30,8 @@ struct AcceptedRender
     int firstFrame;
     int lastFrame;
     int threads;
+    int decimals = 3;
+    const char* lengthPlan = "";
 };
 
 class RenderArgumentsAccepted : public testing::TestWithParam<AcceptedRender>
@@ -49,6 +51,8 @@ TEST_P(RenderArgumentsAccepted, GiveTheFilm)
     EXPECT_EQ(options.firstFrame, c.firstFrame);
     EXPECT_EQ(options.lastFrame, c.lastFrame);
     EXPECT_EQ(options.threads, c.threads);
+    EXPECT_EQ(options.film.decimals, c.decimals);
+    EXPECT_EQ(options.lengthPlan, QString(c.lengthPlan));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,7 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
                        100, 104, 0, ".", 100, 100, 0},
         AcceptedRender{"FolderAndThreads",
                        "--emin 1 --emax 2 --steps 1000 --pixels 104 --dir /films --threads 3", 1, 2,
-                       1000, 104, 0, "/films", 0, 1000, 3}),
+                       1000, 104, 0, "/films", 0, 1000, 3},
+        AcceptedRender{"PlannedByLength",
+                       "--emin 2 --emax 2.1 --seconds 10 --fps 30 --decimals 6 --pixels 104", 2,
+                       2.1, 299, 104, 0, ".", 0, 299, 0, 6, "Steps=299 plays 10 s at 30 fps"},
+        AcceptedRender{"LengthAtAnNtscRate",
+                       "--emin 2 --emax 3 --seconds 1001 --fps 30000/1001 --pixels 104 "
+                       "--decimals 5",
+                       2, 3, 29999, 104, 0, ".", 0, 29999, 0, 5,
+                       "Steps=29999 plays 1001 s at 29.97 fps"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedArguments
@@ -151,6 +163,18 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"SupersampleBeyondEight",
                          "--emin 2 --emax 3 --steps 4 --pixels 104 --supersample 9",
                          "--supersample must be a whole number from 1 to 8, not \"9\"."},
+        RefusedArguments{"StepsFinerThanTheNames", "--emin 2 --emax 2.1 --steps 200 --pixels 104",
+                         "Please, 'Steps' <= 100. With --decimals 4, up to 1000 steps fit."},
+        RefusedArguments{"NamesSharedAtTheDecimalsAsked",
+                         "--emin 2.00005 --emax 2.00035 --steps 3 --pixels 104 --decimals 4",
+                         "Please, fewer 'Steps': two frames would share one file name. With "
+                         "--decimals 5, up to 30 steps fit."},
+        RefusedArguments{"StepsAndSeconds", "--emin 2 --emax 3 --steps 4 --seconds 2 --pixels 104",
+                         "Give either --steps or --seconds, not both."},
+        RefusedArguments{"NoWholeNumberOfFrames",
+                         "--emin 2 --emax 3 --seconds 10.01 --fps 30 --pixels 104",
+                         "--seconds 10.01 at 30 frames a second gives 300.3 frames; a film needs "
+                         "a whole number of them, from 2 to 2147483648."},
         RefusedArguments{"SmoothWithAValue",
                          "--emin 2 --emax 3 --steps 4 --pixels 104 --smooth=yes",
                          "--smooth takes no value."},

@@ -1,5 +1,6 @@
 #include "CliProcess.h"
 #include "VideoProbe.h"
+#include "cli/RenderArguments.h"
 #include "platform/Pictures.h"
 
 #include <QDateTime>
@@ -293,6 +294,53 @@ std::vector<ResumeCase> ResumeCases()
 
 INSTANTIATE_TEST_SUITE_P(Cli, ResumeTest, testing::ValuesIn(ResumeCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The arguments of a film that steps finer than the window's names, and of
+// options that change its frames.
+class FineFilmTest : public testing::TestWithParam<std::pair<QStringList, QStringList>>
+{
+};
+
+// Killed and resumed, such a film keeps its whole frames and ends with all of
+// them, told by their exponents at its decimals, which export plays; its frame
+// of e = 2 is the bytes of that frame in a film of the window's names.
+TEST_P(FineFilmTest, ResumesToEveryFrame)
+{
+    const auto& [fine, variant] = GetParam();
+    QTemporaryDir work;
+    const QStringList film =
+        QStringList{"--emin", "2", "--emax", "2.01", "--pixels", "150", "--threads", "1"} + fine +
+        variant;
+    const QStringList wide =
+        QStringList{"--emin", "2", "--emax", "3", "--steps", "1", "--pixels", "150"} + variant;
+    const Cli::RenderOptions named = Cli::ParseRenderArguments(film);
+    const Cli::RenderOptions wideNamed = Cli::ParseRenderArguments(wide);
+    QProcess process;
+    QByteArray err = StartCliUntil(process, QStringList{"render"} + film, work.path(), "saved as");
+    ASSERT_TRUE(StopCli(process, {SIGKILL}, err));
+    const CliResult resumed = RunCli(QStringList{"render", "--resume"} + film, work.path());
+    EXPECT_TRUE(resumed.exitCode == 0 && resumed.err.contains(" kept from before)") &&
+                resumed.err.contains("(e=2.01000") &&
+                resumed.err.contains(named.lengthPlan + "; the film is in"))
+        << resumed.err.toStdString();
+    ASSERT_EQ(RunCli(QStringList{"render", "--frames", "0"} + wide, work.path()).exitCode, 0);
+
+    const QMap<QString, QByteArray> files = FolderFiles(work.path());
+    EXPECT_EQ(files.size(), named.film.steps + 2);
+    const QString folder = named.film.folderName(u'.');
+    const QByteArray first = files.value(folder + '/' + named.film.frameFileName(0, u'.'));
+    EXPECT_TRUE(!first.isEmpty() && first == files.value(wideNamed.film.folderName(u'.') + '/' +
+                                                         wideNamed.film.frameFileName(0, u'.')));
+    EXPECT_EQ(RunCli({"export", folder, "--out", "film.gif"}, work.path()).exitCode, 0);
+    EXPECT_EQ(ProbeVideo(work.filePath("film.gif")).frames, named.film.steps + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, FineFilmTest,
+    testing::Values(std::pair(QStringList{"--seconds", "2", "--fps", "15", "--decimals", "6"},
+                              QStringList{}),
+                    std::pair(QStringList{"--steps", "12", "--decimals", "9"},
+                              QStringList{"--supersample", "2", "--smooth", "--format", "png"})));
 
 struct PngFilmCase
 {

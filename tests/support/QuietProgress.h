@@ -10,7 +10,9 @@ class QuietProgress : public RenderObserver
 public:
     void note(const QString&) override {}
     void problem(const QString& text) override;
-    void filmStarted(const QString&, std::int64_t, std::int64_t, std::int64_t) override {}
+    void filmStarted(const QString&, std::int64_t, std::int64_t, const Cli::RenderOptions&) override
+    {
+    }
     void frameStarted(std::int64_t, std::int64_t, double) override {}
     void columnsFinished(int, int) override {}
     void frameSaved(std::int64_t, double, const QString&, double) override {}

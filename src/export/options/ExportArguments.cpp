@@ -28,17 +28,6 @@ QString CrfHelp()
     return "quality of " + scales.join(", ") + " and " + last + ": lower is better and larger";
 }
 
-FrameRate ReadRateOption(const QString& text)
-{
-    const std::optional<FrameRate> rate = ReadFrameRate(text);
-    if (!rate)
-        throw UsageError(QString("--fps wants frames per second above 0 and at most %1, such as "
-                                 "24, 29.97 or 30000/1001, not \"%2\".")
-                             .arg(MaxFramesPerSecond)
-                             .arg(text));
-    return *rate;
-}
-
 QSize ReadSizeOption(const QString& text)
 {
     const std::optional<QSize> size = ReadVideoSize(text, Film::MaxPixels);
@@ -99,7 +88,7 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
                              .arg(options.out, VideoEndingList()));
     options.kind = *kind;
     if (scanned.values.contains("--fps"))
-        options.tuning.rate = ReadRateOption(scanned.values["--fps"]);
+        options.tuning.rate = ReadFrameRateOption(scanned.values["--fps"]);
     if (scanned.values.contains("--size"))
         options.tuning.size = ReadSizeOption(scanned.values["--size"]);
     if (scanned.values.contains("--crf"))

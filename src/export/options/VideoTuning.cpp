@@ -1,5 +1,7 @@
 #include "export/VideoTuning.h"
 
+#include "terminal/MessageError.h"
+
 #include <QRegularExpression>
 #include <numeric>
 
@@ -28,6 +30,18 @@ std::optional<FrameRate> ReadFrameRate(const QString& text)
         return std::nullopt;
     const qint64 common = std::gcd(numerator, denominator);
     return FrameRate{int(numerator / common), int(denominator / common)};
+}
+
+FrameRate ReadFrameRateOption(const QString& text)
+{
+    const std::optional<FrameRate> rate = ReadFrameRate(text);
+    if (!rate)
+        throw Terminal::UsageError(
+            QString("--fps wants frames per second above 0 and at most %1, such as 24, 29.97 or "
+                    "30000/1001, not \"%2\".")
+                .arg(MaxFramesPerSecond)
+                .arg(text));
+    return *rate;
 }
 
 QString FrameRateText(FrameRate rate)

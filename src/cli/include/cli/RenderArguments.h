@@ -21,14 +21,17 @@ struct RenderOptions
     int threads = 0; // 0: one per core
     // Frames already on disk whole are kept, not rendered again.
     bool resume = false;
+    // How the steps follow from a length asked for; empty when given.
+    QString lengthPlan;
 };
 
 // The options of render, with their limits and help lines.
 const Terminal::OptionTable& RenderOptionTable();
 
-// Reads the arguments after "render". The four numbers are required and
-// read whole, then get the window's parameter check and its messages.
-// Throws Terminal::UsageError.
+// Reads the arguments after "render". The four numbers are required (the
+// steps given, or planned by --seconds and --fps) and read whole, then get
+// the window's parameter check and its messages, for frame names with
+// --decimals. Throws Terminal::UsageError.
 RenderOptions ParseRenderArguments(const QStringList& arguments);
 
 } // namespace Cli

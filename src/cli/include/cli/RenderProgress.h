@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/RenderArguments.h"
 #include "terminal/Console.h"
 #include "terminal/Durations.h"
 
@@ -15,10 +16,10 @@ namespace Cli {
 class RenderObserver : public Terminal::Console
 {
 public:
-    // kept: frames of the range already on disk, left as they are; steps:
-    // the film's last frame.
+    // kept: frames of the range already on disk, left as they are; film:
+    // its steps, how they were chosen and the decimals its frames are told by.
     virtual void filmStarted(const QString& folder, std::int64_t frameCount, std::int64_t kept,
-                             std::int64_t steps) = 0;
+                             const RenderOptions& film) = 0;
     // position counts the frames of this render from 1; k is the frame's
     // index in the film.
     virtual void frameStarted(std::int64_t position, std::int64_t k, double e) = 0;
@@ -41,6 +42,7 @@ struct ProgressState
     double elapsedSeconds = 0;
     std::int64_t k = 0; // that frame's index in the film
     std::int64_t steps = 0;
+    int decimals = Film::DefaultDecimals; // of the exponent shown
 };
 
 // The part of the whole render that is done, 0 to 1.
@@ -56,9 +58,11 @@ using Terminal::FormatDuration;
 // percentage is that of the current frame.
 QString ProgressBarText(const ProgressState& state, int barWidth);
 
-// "5 frames written, 0 kept, 0 failed in 0:12; the film is in \"folder\"."
+// "5 frames written, 0 kept, 0 failed in 0:12; the film is in \"folder\".",
+// with the plan before the folder when there is one ("...; Steps=299 plays
+// 10 s at 30 fps; the film is in ...").
 QString SummaryText(std::int64_t written, std::int64_t kept, std::int64_t failed, double seconds,
-                    const QString& folder);
+                    const QString& folder, const QString& plan = {});
 
 // A bar redrawn in place, for a terminal.
 std::unique_ptr<RenderObserver> MakeBarProgress();

@@ -25,6 +25,10 @@ QString FrameFileName(double e, QChar separator,
                       Platform::PictureFormat format = Platform::PictureFormat::Bmp,
                       int decimals = DefaultDecimals);
 
+// "2.500", or "2.500000" with six decimals: an exponent as messages show
+// it, telling apart the frames of a film named with that many decimals.
+QString ExponentText(double e, QChar separator, int decimals = DefaultDecimals);
+
 // "PowerReels - e=2.500" followed by the state, e.g. " (Calculating)".
 QString FrameCaption(double e, const QString& state, QChar separator);
 

@@ -7,7 +7,7 @@
 namespace Export {
 
 // Frames per second as an exact fraction, so that 30000/1001 is stored as
-// such and not as a rounded decimal.
+// such and not as a rounded decimal. Render plans a film's length by one.
 struct FrameRate
 {
     int numerator = 24;
@@ -31,6 +31,10 @@ inline constexpr int MaxFramesPerSecond = 100;
 // "24", "29.97" or "30000/1001", in lowest terms; none for anything else,
 // for 0 and above MaxFramesPerSecond.
 std::optional<FrameRate> ReadFrameRate(const QString& text);
+
+// The value of an --fps option, export's or render's. Throws
+// Terminal::UsageError naming the option and its limits.
+FrameRate ReadFrameRateOption(const QString& text);
 
 // "24", "29.97", "29.970029..." for messages.
 QString FrameRateText(FrameRate rate);

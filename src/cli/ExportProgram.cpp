@@ -28,8 +28,9 @@ int RunExportProgram(const QStringList& arguments, Console& console)
     const QString program = ExportProgramPath();
     // The export comes in a package of its own, with FFmpeg.
     if (!QFileInfo::exists(program)) {
-        console.problem(QString("Video export needs the %1 package; install it as root with: apt install %1")
-                            .arg(QStringLiteral(POWERREELS_EXPORT_PACKAGE)));
+        console.problem(
+            QString("Video export needs the %1 package; install it as root with: apt install %1")
+                .arg(QStringLiteral(POWERREELS_EXPORT_PACKAGE)));
         return ExitFailure;
     }
     std::vector<QByteArray> words = {QFile::encodeName(program)};

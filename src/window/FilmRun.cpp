@@ -26,9 +26,16 @@ QString frmPowerReels::FrameFilePath(const QString& folder, std::int64_t k, QCha
     return film.framePath(folder, k, separator);
 }
 
+bool frmPowerReels::HasFilmsFolder()
+{
+    if (strBasePath.isEmpty())
+        warn(m_noFilmsFolder);
+    return !strBasePath.isEmpty();
+}
+
 void frmPowerReels::cmdBegin_Click()
 {
-    if (!CheckInput())
+    if (!CheckInput() || !HasFilmsFolder())
         return;
     FitWindowToPicture();
 

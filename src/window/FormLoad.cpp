@@ -15,12 +15,9 @@ void frmPowerReels::Form_Load()
         strBasePath += "/";
     // An installed program's folder is not the user's to write in, even when
     // root may; the films then go where the user keeps pictures, for the run
-    // and the show alike.
-    if (App::IsInstalledProgramFolder(strBasePath) || !App::IsWritableFolder(strBasePath)) {
-        const QString films = App::UserFilmsFolder();
-        if (!films.isEmpty())
-            strBasePath = films;
-    }
+    // and the show alike, or nowhere when that cannot be had.
+    if (App::IsInstalledProgramFolder(strBasePath) || !App::IsWritableFolder(strBasePath))
+        strBasePath = App::UserFilmsFolder(m_noFilmsFolder);
     const int major = App::Major;
     const int minor = App::Minor;
     const QChar separator = DecimalSeparator();

@@ -24,7 +24,7 @@ QString FrameTimePrompt()
 
 void frmPowerReels::cmdSlideShow_Click()
 {
-    if (!CheckInput())
+    if (!CheckInput() || !HasFilmsFolder())
         return;
     const double left = Left();
     const double top = Top();

@@ -237,9 +237,21 @@ private slots:
     }
 
     // An installed program (bin beside share with its desktop entry) is no
-    // place for films even where root may write.
+    // place for films even where root may write; without a pictures folder
+    // nothing is saved at all.
+    void unwritableOrInstalledProgramFolderSendsFilmsToThePictures_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("picturesIsAFile");
+        QTest::newRow("missing program folder") << false << false;
+        QTest::newRow("installed") << true << false;
+        QTest::newRow("installed, Pictures a file") << true << true;
+    }
+
     void unwritableOrInstalledProgramFolderSendsFilmsToThePictures()
     {
+        QFETCH(bool, installed);
+        QFETCH(bool, picturesIsAFile);
         // The pictures folder is made in a home of the test's own, never the
         // home of whoever runs the tests.
         const QTemporaryDir home;
@@ -259,13 +271,26 @@ private slots:
                 QDir(prefix.path()).mkpath("bin"));
         QFile(prefix.filePath("share/applications/" POWERREELS_APP_ID ".desktop"))
             .open(QIODevice::WriteOnly);
-        for (const QString& folder : {QString("/no/such/program/folder"), prefix.filePath("bin")}) {
-            m_form.reset();
-            m_desktop.appPath = folder;
-            showForm();
+        if (picturesIsAFile)
+            QFile(home.filePath("Pictures")).open(QIODevice::WriteOnly);
+        m_form.reset();
+        m_desktop.appPath = installed ? prefix.filePath("bin") : "/no/such/program/folder";
+        showForm();
+        if (!picturesIsAFile) {
             QCOMPARE(m_form->strBasePath, home.filePath("Pictures/PowerReels/"));
             QVERIFY(QFileInfo(m_form->strBasePath).isDir());
+            return;
         }
+        m_form->txteMin.setText("2");
+        m_form->txteMax.setText("3");
+        m_form->txtSteps.setText("1");
+        m_form->txtPixels.setText("104");
+        m_form->cmdBegin_Click();
+        QCOMPARE(m_desktop.msgBoxes.size(), 1);
+        QVERIFY2(m_desktop.msgBoxes[0].prompt.contains("Not a directory"),
+                 qPrintable(m_desktop.msgBoxes[0].prompt));
+        QCOMPARE(QDir(prefix.filePath("bin")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 
     void versionCaptionFollowsTheDecimalSeparator()

@@ -1,9 +1,13 @@
 #include "platform/App.h"
 
+#include "platform/RuntimeError.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace App {
 
@@ -25,14 +29,21 @@ bool IsWritableFolder(const QString& path)
     return folder.isDir() && folder.isWritable();
 }
 
-QString UserFilmsFolder()
+QString UserFilmsFolder(QString& problem)
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (pictures.isEmpty())
+    if (pictures.isEmpty()) {
+        problem = "There is no folder for the films: the desktop names no pictures folder.";
         return {};
+    }
     const QString films = QDir(pictures).filePath("PowerReels");
-    if (!QDir().mkpath(films))
+    if (!QDir().mkpath(films) || !IsWritableFolder(films)) {
+        // Tried once more for the system's reason, which mkpath does not tell.
+        const int error = ::mkdir(QFile::encodeName(films).constData(), 0777) == 0 ? EACCES : errno;
+        problem = QString("There is no folder for the films: \"%1\" cannot be made (%2).")
+                      .arg(films, Platform::SystemReason(error == EEXIST ? EACCES : error));
         return {};
+    }
     return films + "/";
 }
 

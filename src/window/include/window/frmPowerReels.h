@@ -95,6 +95,10 @@ private:
     void fitFontToDesign();
     void connectHandlers();
     void warn(const QString& message);
+    // False, with the reason told, when there is no folder for films.
+    bool HasFilmsFolder();
+    // Why strBasePath is empty: no folder for films could be had.
+    QString m_noFilmsFolder;
     // The frame being rendered, so that End can stop its workers.
     Render::FrameRender* m_render = nullptr;
 };

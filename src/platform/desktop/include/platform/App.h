@@ -23,7 +23,8 @@ bool IsInstalledProgramFolder(const QString& path);
 bool IsWritableFolder(const QString& path);
 
 // The user's pictures folder plus "PowerReels/", created when missing; empty
-// when the desktop names no pictures folder or it cannot be made.
-QString UserFilmsFolder();
+// when the desktop names no pictures folder or it cannot be made or written
+// into, with problem saying so.
+QString UserFilmsFolder(QString& problem);
 
 } // namespace App

@@ -294,11 +294,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedArguments{"NoEnding", "film --out movie",
                          "\"movie\" must end in .mp4, .webm or .gif to choose the video type."},
         RefusedArguments{"NoFrameRate", "film --out a.mp4 --fps 0",
-                         "--fps wants frames per second above 0 and at most 100, such as 24, "
+                         "--fps wants frames per second from 1/1000 to 100, such as 24, "
                          "29.97 or 30000/1001, not \"0\"."},
         RefusedArguments{"RateOverZero", "film --out a.mp4 --fps 1/0",
-                         "--fps wants frames per second above 0 and at most 100, such as 24, "
+                         "--fps wants frames per second from 1/1000 to 100, such as 24, "
                          "29.97 or 30000/1001, not \"1/0\"."},
+        // Slower rates fail only after encoding, or are cut short silently.
+        RefusedArguments{"RateBelowOneInAThousandSeconds", "film --out a.mp4 --fps 1/65536",
+                         "--fps wants frames per second from 1/1000 to 100, such as 24, "
+                         "29.97 or 30000/1001, not \"1/65536\"."},
+        RefusedArguments{"DecimalRateBelowTheLimit", "film --out a.webm --fps 0.00001",
+                         "--fps wants frames per second from 1/1000 to 100, such as 24, "
+                         "29.97 or 30000/1001, not \"0.00001\"."},
+        RefusedArguments{"GifFrameLongerThanItsDelayHolds", "film --out a.gif --fps 0.001",
+                         "--fps for a GIF wants at least 100/65535 frames per second: it shows "
+                         "a frame for at most 655.35 s, not \"0.001\"."},
         RefusedArguments{"ZeroSize", "film --out a.mp4 --size 0x720",
                          "--size wants WIDTHxHEIGHT, each from 1 to 16384, such as 1080x1080, "
                          "not \"0x720\"."},

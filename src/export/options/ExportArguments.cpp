@@ -56,8 +56,10 @@ const OptionTable& ExportOptionTable()
     static const OptionTable table({
         {"--out", ValueKind::Text, "FILE", "the video to write; never left half-written"},
         {"--fps", ValueKind::Text, "N",
-         QString("frames per second, above 0 and at most %1: %2 (default), 29.97 or 30000/1001, "
-                 "stored exactly")
+         QString("frames per second, from 1/%1 (a GIF: 100/%2) to %3: %4 (default), 29.97 "
+                 "or 30000/1001, stored exactly")
+             .arg(LongestFrameSeconds)
+             .arg(FactsOf(VideoKind::Gif).longestFrameHundredths)
              .arg(MaxFramesPerSecond)
              .arg(FrameRateText(FrameRate{}))},
         {"--size", ValueKind::Text, "WxH",
@@ -89,6 +91,16 @@ ExportOptions ParseExportArguments(const QStringList& arguments)
     options.kind = *kind;
     if (scanned.values.contains("--fps"))
         options.tuning.rate = ReadFrameRateOption(scanned.values["--fps"]);
+    // A kind that stores frame times in a few bits cannot show a frame longer.
+    const int longest = FactsOf(options.kind).longestFrameHundredths;
+    if (longest > 0 &&
+        qint64(options.tuning.rate.numerator) * longest < 100LL * options.tuning.rate.denominator)
+        throw UsageError(QString("--fps for a %1 wants at least 100/%2 frames per second: it "
+                                 "shows a frame for at most %3 s, not \"%4\".")
+                             .arg(VideoKindName(options.kind))
+                             .arg(longest)
+                             .arg(longest / 100.0, 0, 'f', 2)
+                             .arg(scanned.values["--fps"]));
     if (scanned.values.contains("--size"))
         options.tuning.size = ReadSizeOption(scanned.values["--size"]);
     if (scanned.values.contains("--crf"))

@@ -26,6 +26,8 @@ constexpr std::array<Option, 1> Mp4MuxerOptions = {{{"movflags", "+faststart"}}}
 constexpr qint64 H264Macroblocks = 139264;
 // Browsers play a GIF faster than this at 10 frames per second.
 constexpr int GifFramesPerSecond = 50;
+// A GIF keeps a frame's time in 16 bits of hundredths of a second.
+constexpr int GifLongestFrame = 65535;
 
 constexpr std::array<VideoKindFacts, 3> Kinds = {{
     {VideoKind::Mp4, "mp4", "MP4 (H.264)", "H.264", "mp4", "libx264", true, H264Options,
@@ -57,7 +59,10 @@ constexpr std::array<VideoKindFacts, 3> Kinds = {{
      0,
      GifFramesPerSecond,
      -1,
-     -1},
+     -1,
+     nullptr,
+     {},
+     GifLongestFrame},
 }};
 
 } // namespace

@@ -26,7 +26,8 @@ std::optional<FrameRate> ReadFrameRate(const QString& text)
     } else {
         return std::nullopt;
     }
-    if (numerator <= 0 || denominator <= 0 || numerator > MaxFramesPerSecond * denominator)
+    if (numerator <= 0 || denominator <= 0 || numerator > MaxFramesPerSecond * denominator ||
+        numerator * LongestFrameSeconds < denominator)
         return std::nullopt;
     const qint64 common = std::gcd(numerator, denominator);
     return FrameRate{int(numerator / common), int(denominator / common)};
@@ -37,8 +38,9 @@ FrameRate ReadFrameRateOption(const QString& text)
     const std::optional<FrameRate> rate = ReadFrameRate(text);
     if (!rate)
         throw Terminal::UsageError(
-            QString("--fps wants frames per second above 0 and at most %1, such as 24, 29.97 or "
-                    "30000/1001, not \"%2\".")
+            QString("--fps wants frames per second from 1/%1 to %2, such as 24, 29.97 or "
+                    "30000/1001, not \"%3\".")
+                .arg(LongestFrameSeconds)
                 .arg(MaxFramesPerSecond)
                 .arg(text));
     return *rate;

@@ -46,6 +46,9 @@ struct VideoKindFacts
     // or supersampled frames), whose flat areas the encoder would otherwise
     // quantise into blocky steps.
     std::span<const std::pair<const char*, const char*>> gradientOptions = {};
+    // The longest a frame may be shown, in hundredths of a second (0: as
+    // long as any rate asks).
+    int longestFrameHundredths = 0;
 };
 
 // Every kind's facts, in the order of VideoKind.

@@ -27,9 +27,12 @@ struct VideoTuning
 // The highest rate: players show GIF frame times in hundredths of a second
 // and most videos stay well below it.
 inline constexpr int MaxFramesPerSecond = 100;
+// The lowest rate, one frame in this many seconds: slower, MP4's time base
+// overflows after encoding, so it is refused before.
+inline constexpr int LongestFrameSeconds = 1000;
 
 // "24", "29.97" or "30000/1001", in lowest terms; none for anything else,
-// for 0 and above MaxFramesPerSecond.
+// for rates below 1/LongestFrameSeconds and above MaxFramesPerSecond.
 std::optional<FrameRate> ReadFrameRate(const QString& text);
 
 // The value of an --fps option, export's or render's. Throws

@@ -1,17 +1,14 @@
 #include "cli/FilmRender.h"
 
+#include "FilmFolderChoice.h"
 #include "cli/FrameWriter.h"
 #include "film/FrameNaming.h"
-#include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/PackedColumns.h"
 #include "platform/Pictures.h"
-#include "platform/RuntimeError.h"
-#include "platform/StagedFile.h"
 #include "render/FrameRenderer.h"
 #include "terminal/ExitCodes.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -23,28 +20,6 @@ namespace Cli {
 using namespace Terminal;
 
 namespace {
-
-// The film's folder, made if missing (a parallel render of another part of
-// the film may have made it a moment ago). Empty when it cannot be had.
-QString MakeFilmFolder(const RenderOptions& options, Console& console)
-{
-    if (!QFileInfo(options.parent).isDir()) {
-        console.problem(QString("The folder \"%1\" does not exist.").arg(options.parent));
-        return {};
-    }
-    const QString folder = options.film.folderPath(options.parent, Platform::DecimalSeparator());
-    try {
-        Platform::MkDir(folder);
-    } catch (const Platform::RuntimeError&) {
-        // Already there is fine; the check below tells the other cases.
-    }
-    if (!QFileInfo(folder).isDir()) {
-        console.problem(QString("Cannot make the film folder \"%1\".").arg(folder));
-        return {};
-    }
-    Platform::ClearAbandonedStaging(folder);
-    return folder;
-}
 
 // A frame is whole under either decimal separator: parts of a film may have
 // been rendered under different number settings.
@@ -198,7 +173,7 @@ int StopFilm(std::int64_t k, double e, std::int64_t rendered, const RenderOption
 
 // Renders the frames of the range that are not kept, each written while the
 // next one renders; the exit code as RenderFilm gives it.
-int RenderFrames(const QString& folder, const RenderOptions& options,
+int RenderFrames(const FilmFolderChoice& folder, const RenderOptions& options,
                  std::vector<std::int64_t> kept, std::int64_t toRender, RenderObserver& observer,
                  const std::atomic<int>& stop)
 {
@@ -218,7 +193,7 @@ int RenderFrames(const QString& folder, const RenderOptions& options,
         }
         // Told by the exponent it is named after.
         const FrameOfRender frame{k, position, options.film.frameExponent(k),
-                                  options.film.framePath(folder, k, Platform::DecimalSeparator()),
+                                  options.film.framePath(folder.path, k, folder.separator),
                                   std::chrono::steady_clock::now()};
         observer.frameStarted(position, k, frame.e);
         QImage image = Platform::NewPicture(options.film.pixels, options.film.pixels);
@@ -231,17 +206,17 @@ int RenderFrames(const QString& folder, const RenderOptions& options,
     }
     writer.report(true);
     observer.filmEnded();
-    return FinishFilm(folder, options, toRender, writer, observer);
+    return FinishFilm(folder.path, options, toRender, writer, observer);
 }
 
 } // namespace
 
 int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
 {
-    const QString folder = MakeFilmFolder(options, observer);
-    if (folder.isEmpty())
+    const FilmFolderChoice folder = ChooseFilmFolder(options, observer, stop);
+    if (folder.path.isEmpty())
         return ExitFailure;
-    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder, options, stop);
+    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder.path, options, stop);
     if (!kept) {
         observer.problem("Stopped before any frame was rendered.");
         TellHowToFinish(options, observer);
@@ -251,7 +226,7 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     // 32-bit number.
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     const std::int64_t keptCount = std::int64_t(kept->size());
-    observer.filmStarted(folder, rangeCount - keptCount, keptCount, options);
+    observer.filmStarted(folder.path, rangeCount - keptCount, keptCount, options);
     return RenderFrames(folder, options, std::move(*kept), rangeCount - keptCount, observer, stop);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/StagedFile.h"
 #include "terminal/ExitCodes.h"
+#include "terminal/FolderCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -178,8 +179,8 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
 
 int ExportFilm(const ExportOptions& options, Console& console, const std::atomic<int>& stop)
 {
-    if (!QFileInfo(options.folder).isDir()) {
-        console.problem(QString("The folder \"%1\" does not exist.").arg(options.folder));
+    if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
+        console.problem(problem);
         return ExitFailure;
     }
     const std::optional<FilmParameters> film = FilmOfFolder(options.folder);

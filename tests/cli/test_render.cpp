@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "The folder \"file/films\" does not exist.",
                       [](const QString& work) { MakeFile(work + "/file"); }},
         RefusedRender{"FilmFolderTakenByAFile", Film104(), 1,
-                      "Cannot make the film folder \"./" + Film + "\".",
+                      "Cannot make the film folder \"./" + Film + "\": File exists.",
                       [](const QString& work) { MakeFile(work + "/" + Film); }}),
     [](const auto& info) { return std::string(info.param.name); });
 

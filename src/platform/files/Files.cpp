@@ -2,15 +2,17 @@
 
 #include "platform/RuntimeError.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace Platform {
 
 void MkDir(const QString& path)
 {
-    if (QFileInfo::exists(path) || !QDir().mkdir(path))
-        throw RuntimeError(ErrorKind::PathNotWritable, path);
+    // The mode is the one QDir::mkdir gives: all that the umask allows.
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+        throw RuntimeError(ErrorKind::PathNotWritable, path, SystemReason(errno));
 }
 
 } // namespace Platform

@@ -160,6 +160,16 @@ void StagedFile::commit()
         throw RuntimeError(ErrorKind::PathNotWritable, m_finalPath, SystemReason(errno));
 }
 
+void TryStaging(const QString& folder)
+{
+    const StagedFile probe(folder + "/.powerreels-probe");
+    const int file = ::open(QFile::encodeName(probe.path()).constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (file < 0)
+        throw RuntimeError(ErrorKind::PathNotWritable, folder, SystemReason(errno));
+    ::close(file);
+}
+
 void ClearAbandonedStaging(const QString& folder)
 {
     static const QRegularExpression name("^" + QRegularExpression::escape(Prefix) +

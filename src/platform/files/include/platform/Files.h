@@ -4,8 +4,8 @@
 
 namespace Platform {
 
-// Creates one folder. Throws RuntimeError(PathNotWritable) when it exists
-// already or cannot be made.
+// Creates one folder. Throws RuntimeError(PathNotWritable) with the system's
+// reason when it exists already or cannot be made.
 void MkDir(const QString& path);
 
 } // namespace Platform

@@ -33,6 +33,12 @@ private:
     int m_lock = -1; // held while the staging is in use
 };
 
+// Writes and removes a staged file in folder, as every file of ours is
+// written there, so that a folder that takes nothing (read-only, or on a
+// read-only file system, whoever asks) is found before any work is done.
+// Throws RuntimeError(PathNotWritable) with the system's reason.
+void TryStaging(const QString& folder);
+
 // Removes from folder the staging that writers which no longer run left
 // behind (a kill gives them no time to clean up): only staging whose lock
 // nobody holds, on this machine or any other that shares the folder.

@@ -2,6 +2,7 @@
 
 #include "FilmFolderChoice.h"
 #include "cli/FrameWriter.h"
+#include "film/FilmFolder.h"
 #include "film/FrameNaming.h"
 #include "platform/Numbers.h"
 #include "platform/PackedColumns.h"
@@ -21,30 +22,29 @@ using namespace Terminal;
 
 namespace {
 
-// A frame is whole under either decimal separator: parts of a film may have
-// been rendered under different number settings.
-bool IsStoredWhole(const QString& folder, const RenderOptions& options, std::int64_t k)
-{
-    const QStringList candidates = options.film.frameCandidates(folder, k);
-    const QSize size(options.film.pixels, options.film.pixels);
-    return std::any_of(candidates.begin(), candidates.end(), [&](const QString& path) {
-        return Platform::HoldsSavedPicture(path, size);
-    });
-}
-
-// The frames of the range that are on disk whole, in order; none when the
-// stop came first.
+// The frames of the range that are on disk whole, in order, found as export
+// finds them: under either decimal separator (parts of a film may have been
+// rendered under different number settings) and in either format. None when
+// the stop came first.
 std::optional<std::vector<std::int64_t>>
-KeptFrames(const QString& folder, const RenderOptions& options, const std::atomic<int>& stop)
+WholeFrames(const QString& folder, const RenderOptions& options, const std::atomic<int>& stop)
 {
-    std::vector<std::int64_t> kept;
-    for (std::int64_t k = options.firstFrame; options.resume && k <= options.lastFrame; ++k) {
+    const Film::FilmFrames listed = Film::ListFilmFrames(folder, options.film, stop);
+    if (listed.stopped)
+        return std::nullopt;
+    const QSize size(options.film.pixels, options.film.pixels);
+    const auto whole = [size](const QString& path) {
+        return Platform::HoldsSavedPicture(path, size);
+    };
+    std::vector<std::int64_t> frames;
+    for (const Film::FilmFrame& frame : listed.present) {
         if (stop.load() != 0)
             return std::nullopt;
-        if (IsStoredWhole(folder, options, k))
-            kept.push_back(k);
+        if (frame.k >= options.firstFrame && frame.k <= options.lastFrame &&
+            Film::WholeFrameFile(frame, whole))
+            frames.push_back(frame.k);
     }
-    return kept;
+    return frames;
 }
 
 // The frames to render in order, each with its render started ahead of time
@@ -143,11 +143,9 @@ int FinishFilm(const QString& folder, const RenderOptions& options, std::int64_t
                const FrameWriter& writer, RenderObserver& observer)
 {
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
-    std::int64_t missing = 0;
-    for (std::int64_t k = options.firstFrame; k <= options.lastFrame; ++k) {
-        if (!IsStoredWhole(folder, options, k))
-            ++missing;
-    }
+    const std::atomic<int> finishing{0};
+    const std::int64_t missing =
+        rangeCount - std::int64_t(WholeFrames(folder, options, finishing)->size());
     if (missing > 0)
         observer.problem(QString("%1 of the %2 frames are missing in \"%3\".")
                              .arg(missing)
@@ -216,7 +214,8 @@ int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std
     const FilmFolderChoice folder = ChooseFilmFolder(options, observer, stop);
     if (folder.path.isEmpty())
         return ExitFailure;
-    std::optional<std::vector<std::int64_t>> kept = KeptFrames(folder.path, options, stop);
+    std::optional<std::vector<std::int64_t>> kept =
+        options.resume ? WholeFrames(folder.path, options, stop) : std::vector<std::int64_t>();
     if (!kept) {
         observer.problem("Stopped before any frame was rendered.");
         TellHowToFinish(options, observer);

@@ -52,23 +52,20 @@ void ReportMissing(const FilmFrames& frames, Console& console)
 }
 
 // The frames that can go into the video, the others reported: only a whole
-// picture of the film's size. A frame there as bitmap and PNG is taken from
-// the bitmap, or from the PNG when the bitmap is not whole.
+// picture of the film's size, found as a resumed render finds it.
 std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParameters& film,
                                     Console& console)
 {
     ReportMissing(frames, console);
     const QSize size(film.pixels, film.pixels);
+    const auto whole = [size](const QString& path) {
+        return Platform::HoldsSavedPicture(path, size);
+    };
     std::vector<FilmFrame> usable;
     std::size_t damaged = 0;
     for (FilmFrame frame : frames.present) {
-        bool whole = Platform::HoldsSavedPicture(frame.path, size);
-        if (!whole && !frame.otherPath.isEmpty() &&
-            Platform::HoldsSavedPicture(frame.otherPath, size)) {
-            frame.path = frame.otherPath;
-            whole = true;
-        }
-        if (whole) {
+        if (const std::optional<QString> path = WholeFrameFile(frame, whole)) {
+            frame.path = *path;
             usable.push_back(frame);
         } else if (++damaged <= NamedFrames) {
             console.problem(QString("%1 is not a whole %2 x %2 %3 (%4); it is left out.")
@@ -86,7 +83,7 @@ std::vector<FilmFrame> UsableFrames(const FilmFrames& frames, const FilmParamete
 
 // Encodes the frames in order into the staged video; a frame that cannot be
 // read after all is left out. Returns how many pictures went in.
-qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames,
+qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames, QSize size,
                        const std::vector<int>& order, EncodeProgress& console,
                        const std::atomic<int>& stop)
 {
@@ -102,7 +99,7 @@ qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames
         // The held end frames are read once.
         if (index != loaded) {
             try {
-                picture = Platform::LoadPicture(frames[index].path);
+                picture = Platform::LoadPicture(frames[index].path, size);
                 loaded = index;
             } catch (const Platform::RuntimeError&) {
                 unreadable[index] = true;
@@ -146,7 +143,8 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
         videoSize = writer.videoSize();
         {
             EncodeProgress progress(console, qsizetype(order.size()), isatty(STDERR_FILENO));
-            encoded = EncodeFrames(writer, frames, order, progress, stop);
+            encoded = EncodeFrames(writer, frames, QSize(film.pixels, film.pixels), order, progress,
+                                   stop);
         }
         if (stop.load() != 0)
             return Stopped(console, stop);

@@ -12,7 +12,10 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Film {
 
@@ -51,25 +54,21 @@ qsizetype SeparatorAt(const QString& name)
     return name.lastIndexOf(Platform::DecimalSeparator(), -5);
 }
 
-// A frame's file, the bitmap first when the frame is there in both formats.
-void AddFile(FilmFrame& frame, const FilmFrame& file, Platform::PictureFormat format)
+// A file found under a frame's name.
+struct FoundFile
 {
-    if (frame.path.isEmpty()) {
-        frame = file;
-    } else if (format == Platform::PictureFormat::Bmp) {
-        frame.otherPath = frame.path;
-        frame.path = file.path;
-    } else {
-        frame.otherPath = file.path;
-    }
-}
+    QString path;
+    QChar separator;
+    Platform::PictureFormat format;
+};
+
+using FoundFiles = std::map<std::int64_t, std::vector<FoundFile>>;
 
 // The frames whose name is this file's, by the separator the name uses. A
 // name holds the exponent to the film's decimals, and frames lie at least one
 // unit of the last of them apart, so only the nearest frames can bear it.
 void MatchFile(const QString& name, const QRegularExpression& frameName, const FilmParameters& film,
-               const QString& folder,
-               std::map<QChar, std::map<std::int64_t, FilmFrame>>& bySeparator)
+               const QString& folder, FoundFiles& found)
 {
     const QRegularExpressionMatch match = frameName.match(name);
     if (!match.hasMatch())
@@ -89,9 +88,27 @@ void MatchFile(const QString& name, const QRegularExpression& frameName, const F
             continue;
         const QString own = stored.frameFileName(k, Platform::DecimalSeparator());
         if (SeparatorAt(own) > 0 && WithSeparator(own, SeparatorAt(own), u'.') == pointName)
-            AddFile(bySeparator[name[separatorAt]][k],
-                    {k, film.frameExponent(k), folder + "/" + name, {}}, stored.format);
+            found[k].push_back({folder + "/" + name, name[separatorAt], stored.format});
     }
+}
+
+// The separator most frames are named with; the user's own wins a tie.
+QChar MostUsedSeparator(const FoundFiles& found)
+{
+    std::map<QChar, std::size_t> frames;
+    for (const auto& [k, files] : found) {
+        std::set<QChar> separators;
+        for (const FoundFile& file : files)
+            separators.insert(file.separator);
+        for (const QChar separator : separators)
+            ++frames[separator];
+    }
+    QChar best = Platform::DecimalSeparator();
+    for (const auto& [separator, count] : frames) {
+        if (count > frames[best])
+            best = separator;
+    }
+    return best;
 }
 
 // The film's frames between present ones: the first few named (as the
@@ -163,11 +180,23 @@ std::optional<FilmParameters> ParseFilmFolderName(const QString& name)
     return film;
 }
 
+std::optional<QString> WholeFrameFile(const FilmFrame& frame,
+                                      const std::function<bool(const QString&)>& whole)
+{
+    if (whole(frame.path))
+        return frame.path;
+    for (const QString& path : frame.otherPaths) {
+        if (whole(path))
+            return path;
+    }
+    return std::nullopt;
+}
+
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
                           const std::atomic<int>& stop)
 {
     FilmFrames frames;
-    std::map<QChar, std::map<std::int64_t, FilmFrame>> bySeparator;
+    FoundFiles found;
     const QRegularExpression frameName(
         QString(R"(^PowerReels-([0-9]+)(\D)([0-9]{%1})\.(bmp|png)$)").arg(film.decimals));
     QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
@@ -176,25 +205,32 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
             frames.stopped = true;
             return frames;
         }
-        MatchFile(entries.nextFileInfo().fileName(), frameName, film, folder, bySeparator);
+        MatchFile(entries.nextFileInfo().fileName(), frameName, film, folder, found);
     }
-    // The user's own separator wins a tie.
-    QChar best = Platform::DecimalSeparator();
-    bySeparator.try_emplace(best);
-    for (const auto& [separator, found] : bySeparator) {
-        if (found.size() > bySeparator[best].size())
-            best = separator;
-    }
+    const QChar best = MostUsedSeparator(found);
     // A film rendered in parts under different number settings has some
-    // frames under a point and some under a comma; a frame found under both
-    // is taken once.
-    std::map<std::int64_t, FilmFrame> found = bySeparator[best];
-    for (const auto& [separator, named] : bySeparator) {
-        if (separator == u'.' || separator == u',' || separator == Platform::DecimalSeparator())
-            found.insert(named.begin(), named.end());
-    }
-    for (const auto& [k, frame] : found)
+    // frames under a point and some under a comma; a frame found under
+    // several names is one frame, its files tried in one order: the bitmap
+    // (the same pixels, read without decompressing) before the PNG, and in
+    // each format the most used separator first.
+    const auto taken = [best](QChar separator) {
+        return separator == best || separator == u'.' || separator == u',' ||
+               separator == Platform::DecimalSeparator();
+    };
+    for (auto& [k, files] : found) {
+        std::erase_if(files, [&](const FoundFile& file) { return !taken(file.separator); });
+        std::stable_sort(
+            files.begin(), files.end(), [best](const FoundFile& a, const FoundFile& b) {
+                return std::pair(a.format != Platform::PictureFormat::Bmp, a.separator != best) <
+                       std::pair(b.format != Platform::PictureFormat::Bmp, b.separator != best);
+            });
+        if (files.empty())
+            continue;
+        FilmFrame frame{k, film.frameExponent(k), files.front().path, {}};
+        for (std::size_t i = 1; i < files.size(); ++i)
+            frame.otherPaths << files[i].path;
         frames.present.push_back(frame);
+    }
     FindMissing(folder, film, best, frames);
     return frames;
 }

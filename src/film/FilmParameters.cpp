@@ -62,17 +62,6 @@ QString FilmParameters::framePath(const QString& folder, std::int64_t k, QChar s
     return folder + "/" + frameFileName(k, separator);
 }
 
-QStringList FilmParameters::frameCandidates(const QString& folder, std::int64_t k) const
-{
-    const QChar own = Platform::DecimalSeparator();
-    QStringList paths = {framePath(folder, k, own)};
-    for (const QChar other : {QChar(u'.'), QChar(u',')}) {
-        if (other != own)
-            paths << framePath(folder, k, other);
-    }
-    return paths;
-}
-
 int PaletteIndex(const QString& name)
 {
     for (std::size_t i = 0; i < Render::PaletteNames.size(); ++i) {

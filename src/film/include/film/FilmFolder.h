@@ -3,8 +3,10 @@
 #include "film/FilmParameters.h"
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,9 +28,9 @@ struct FilmFrame
     std::int64_t k = 0; // index in the film, 0..steps
     double e = 0;
     QString path;
-    // The frame's PNG when it is there as a bitmap as well: the bitmap is
-    // taken when whole.
-    QString otherPath;
+    // The frame's other files (under the other decimal separator, in the
+    // other format), each tried in turn after path.
+    QStringList otherPaths;
 };
 
 struct FilmFrames
@@ -46,9 +48,17 @@ struct FilmFrames
 // folder: time and memory follow the files there, not the film's length. The separator in the file
 // names follows the number settings the film was made under, which need not be the user's now, nor
 // the same for all its parts: a frame is found under either, and the missing
-// ones are named with the separator under which most frames are found. Ends
+// ones are named with the separator under which most frames are found. A
+// frame's files are listed in the order they are tried: bitmap before PNG,
+// and in each format the separator most frames use first. Ends
 // early, with stopped set, once stop is not 0.
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
                           const std::atomic<int>& stop);
+
+// The first of the frame's files that whole judges whole, in the listing's
+// order; none when none is. The one rule by which a resumed render keeps a
+// frame and export plays it, so that the two never disagree.
+std::optional<QString> WholeFrameFile(const FilmFrame& frame,
+                                      const std::function<bool(const QString&)>& whole);
 
 } // namespace Film

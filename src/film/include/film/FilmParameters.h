@@ -61,10 +61,6 @@ struct FilmParameters
     QString frameFileName(std::int64_t k, QChar separator) const;
     // folder + "/" + frameFileName(k).
     QString framePath(const QString& folder, std::int64_t k, QChar separator) const;
-    // The paths frame k may be stored under: with the user's decimal
-    // separator first, then with the other one of point and comma, for a
-    // film rendered in parts under different number settings.
-    QStringList frameCandidates(const QString& folder, std::int64_t k) const;
 };
 
 // The index of a palette named case-insensitively, or -1.

@@ -24,29 +24,22 @@ void SavePicture(const QImage& image, const QString& path, PictureFormat format)
 // data at exit, corrupting the heap.
 void LoadPictureFormats();
 
-// Reads a bitmap or PNG written by SavePicture (told by its content). Throws
+// Reads a picture as SavePicture writes it, in the format its name ends in
+// (".png" a PNG, any other a bitmap), of the size given (empty: any size up
+// to the largest frame): the reading HoldsSavedPicture judges by. Throws
 // RuntimeError(FileNotFound) for a missing file or anything but a regular
-// file (never blocking on one) and RuntimeError(InvalidArgument) for one that
-// is not a whole, readable picture.
-QImage LoadPicture(const QString& path);
+// file (never blocking on one) and RuntimeError(InvalidArgument) for any
+// other file. Prints nothing.
+QImage LoadPicture(const QString& path, QSize size = {});
 
 // A picture to fill and save: SavePicture writes it without a copy.
 QImage NewPicture(int width, int height);
 
-struct BitmapShape
-{
-    QSize size;
-    int bitsPerPixel = 0;
-    bool uncompressed = true; // plain rows: neither run-length coded nor bit fields
-    bool operator==(const BitmapShape&) const = default;
-};
-
-// Whether path holds a picture of this size as SavePicture writes it: a
-// regular file of its own (no link, FIFO or device, none of which is opened)
-// with 8-bit red, green and blue, either an uncompressed bitmap with every
-// pixel present or a PNG that decodes to its last pixel and ends where PNG
-// ends. The one test of a frame on disk, for keeping it on resume and for
-// reading it on export.
+// Whether path holds a picture of this size as SavePicture writes it, in
+// the format its name ends in: a regular file of its own (no link, FIFO or
+// device, none of which is opened) that LoadPicture reads to its last pixel.
+// The one test of a frame on disk, for keeping it on resume and for playing
+// it on export. A PNG is decoded in full, one row in memory at a time.
 bool HoldsSavedPicture(const QString& path, QSize size);
 
 // The empty picture.

@@ -169,8 +169,8 @@ const OptionTable& RenderOptionTable()
         {"--resume",
          ValueKind::Flag,
          {},
-         "keeps the frames of the range already on disk whole and renders only the missing or "
-         "damaged ones (a PNG must decode whole)"},
+         "keeps the frames of the range already on disk whole, in either format, exactly those "
+         "export plays, and renders only the missing or damaged ones"},
         {"--format", ValueKind::Text, "F",
          "bmp (default: the window's bitmaps) or png: the same pixels in a few percent of the "
          "bytes, as PowerReels-*.png"},

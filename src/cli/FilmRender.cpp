@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace Cli {
@@ -175,11 +174,11 @@ int RenderFrames(const FilmFolderChoice& folder, const RenderOptions& options,
                  std::vector<std::int64_t> kept, std::int64_t toRender, RenderObserver& observer,
                  const std::atomic<int>& stop)
 {
-    // --threads counts the workers of both frames while one ends and the
-    // next begins.
-    Render::WorkerBudget budget(options.threads > 0
-                                    ? options.threads
-                                    : int(std::max(1u, std::thread::hardware_concurrency())));
+    // --threads counts the workers of the whole film: they go on from one
+    // frame to the next. More than a frame's columns would have nothing to do.
+    Render::WorkerBudget budget(
+        std::min(options.threads > 0 ? options.threads : Render::WorkerBudget::Cores(),
+                 options.film.pixels));
     FrameQueue queue(options, std::move(kept), budget);
     FrameWriter writer(observer, options.film.format);
     bool toldThreads = false;

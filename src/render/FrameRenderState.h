@@ -11,23 +11,24 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace Render {
 
 // What a frame render's workers share: its passes' jobs call back into it.
-struct FrameRender::State
+struct FrameRender::State : WorkerBudget::Work
 {
     explicit State(const FrameRequest& request);
+
+    // A worker's part: plain columns, then an adaptive frame's flagged
+    // samples, until none is left to take.
+    void run() override;
 
     // The steps of a render, in this order.
     ColumnJob sampleJob(const PolarMapping& mapping, int samplesAcross,
                         const FrameValues& values) const;
     void keepSamples();
     ColumnJob listedJob(const FrameValues& values);
-    void computeFirstColumn(ColumnJob job, ColumnJob listed, ColumnIterator iterate);
-    void startWorkers(const ColumnJob& job, const ColumnJob& listed, ColumnIterator iterate);
 
     static int ClaimColumn(void* context);
     static ColumnSamples SamplesOf(void* context, int x);
@@ -58,14 +59,16 @@ struct FrameRender::State
     std::vector<SampleBuffers::Lease> listedLeases;
     std::unique_ptr<std::atomic<bool>[]> finished;
     std::unique_ptr<std::atomic<bool>[]> plainFinished; // adaptive only
-    int firstColumns = 1;                               // computed by the constructor itself
     std::atomic<int> nextColumn{0};
     std::atomic<int> nextListed{0};
     std::atomic<bool> aborted{false};
     // Bumped after every finished column and on abort; waiters sleep on it.
     std::atomic<unsigned> progress{0};
-    int workersAsked = 0;
-    std::vector<std::jthread> workers; // last, so that they stop first
+    ColumnJob job;    // the plain columns, or the whole grid's
+    ColumnJob listed; // adaptive only
+    ColumnIterator iterate = nullptr;
+    std::unique_ptr<WorkerBudget> ownBudget; // without a shared one
+    WorkerBudget* budget = nullptr;
 };
 
 } // namespace Render

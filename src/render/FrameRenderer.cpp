@@ -7,8 +7,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 namespace Render {
@@ -61,7 +59,7 @@ FrameRender::State::State(const FrameRequest& request)
     if (n > 1) {
         sampleMapping = MapSamples(values, pixels, n, functions.sinCos);
     }
-    ColumnJob job = sampleJob(gridN == 1 ? pixelMapping : sampleMapping, gridN, values);
+    job = sampleJob(gridN == 1 ? pixelMapping : sampleMapping, gridN, values);
     const int firstCount = FirstPixelCount(job, pixelMapping, functions.iterate);
     coloring.emplace(request, values, firstCount, functions.logs,
                      (n > 1 ? sampleMapping : pixelMapping).rho.data());
@@ -69,30 +67,39 @@ FrameRender::State::State(const FrameRequest& request)
 
     job.samplesOf = buffers ? SamplesOf : nullptr;
     job.counts = counts.data();
+    job.claimColumn = ClaimColumn;
     job.finishColumn = FinishColumn;
     job.context = this;
-    ColumnJob listed;
     if (adaptive) {
         listed = listedJob(values);
     }
-    computeFirstColumn(job, listed, functions.iterate);
-    startWorkers(job, listed, functions.iterate);
+    iterate = functions.iterate;
+}
+
+// A worker takes the flagged samples once no plain column is left: its lanes
+// then wait on nothing but other workers' plain columns.
+void FrameRender::State::run()
+{
+    iterate(job);
+    if (adaptive) {
+        iterate(listed);
+    }
 }
 
 // A job over the samples of a mapping, n per pixel across and down.
 ColumnJob FrameRender::State::sampleJob(const PolarMapping& mapping, int samplesAcross,
                                         const FrameValues& values) const
 {
-    ColumnJob job;
-    job.e = request.e;
-    job.bailout = values.bailout;
-    job.pixels = pixels * samplesAcross;
-    job.subColumns = samplesAcross;
-    job.rho = mapping.rho.data();
-    job.theta = mapping.theta.data();
-    job.cosTheta = mapping.cosTheta.data();
-    job.sinTheta = mapping.sinTheta.data();
-    return job;
+    ColumnJob samples;
+    samples.e = request.e;
+    samples.bailout = values.bailout;
+    samples.pixels = pixels * samplesAcross;
+    samples.subColumns = samplesAcross;
+    samples.rho = mapping.rho.data();
+    samples.theta = mapping.theta.data();
+    samples.cosTheta = mapping.cosTheta.data();
+    samples.sinTheta = mapping.sinTheta.data();
+    return samples;
 }
 
 // With one sample per pixel a column's counts are the frame's own; samples
@@ -114,72 +121,15 @@ void FrameRender::State::keepSamples()
 // of their own.
 ColumnJob FrameRender::State::listedJob(const FrameValues& values)
 {
-    ColumnJob listed = sampleJob(sampleMapping, n, values);
-    listed.samplesOf = ListedSamplesOf;
-    listed.finishColumn = FinishListed;
-    listed.context = this;
+    ColumnJob flagged = sampleJob(sampleMapping, n, values);
+    flagged.claimColumn = ClaimListed;
+    flagged.samplesOf = ListedSamplesOf;
+    flagged.finishColumn = FinishListed;
+    flagged.context = this;
     const std::size_t most = std::size_t(pixels) * coloring->listedPerPixel();
     listedBuffers.emplace(most, coloring->needsModuli() ? most : 0, most);
     listedLeases.resize(pixels);
-    // The flags of column 0 read the plain columns up to 2.
-    firstColumns = std::min(pixels, 3);
-    return listed;
-}
-
-// Column 0 is whole before the workers start, whatever comes next.
-void FrameRender::State::computeFirstColumn(ColumnJob job, ColumnJob listed, ColumnIterator iterate)
-{
-    job.claimColumn = [](void* context) {
-        State& state = *static_cast<State*>(context);
-        return state.nextColumn.load() < state.firstColumns ? state.nextColumn.fetch_add(1) : -1;
-    };
-    iterate(job);
-    if (adaptive) {
-        listed.claimColumn = [](void* context) {
-            State& state = *static_cast<State*>(context);
-            return state.nextListed.load() == 0 ? state.nextListed.fetch_add(1) : -1;
-        };
-        iterate(listed);
-    }
-}
-
-void FrameRender::State::startWorkers(const ColumnJob& frameJob, const ColumnJob& listedJob,
-                                      ColumnIterator iterate)
-{
-    ColumnJob job = frameJob;
-    job.claimColumn = ClaimColumn;
-    ColumnJob listed = listedJob;
-    listed.claimColumn = ClaimListed;
-    // A worker takes the flagged samples once no plain column is left: its
-    // lanes then wait on nothing but other workers' plain columns.
-    const auto work = [job, listed, adaptive = adaptive, iterate] {
-        iterate(job);
-        if (adaptive) {
-            iterate(listed);
-        }
-    };
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    workersAsked = std::max(std::min(request.threads > 0 ? request.threads : cores, pixels - 1), 0);
-    try {
-        for (int k = 0; k < workersAsked; ++k) {
-            workers.emplace_back([work, budget = request.budget] {
-                if (budget == nullptr) {
-                    work();
-                    return;
-                }
-                budget->acquire();
-                work();
-                budget->release();
-            });
-        }
-    } catch (const std::system_error&) {
-        // The system allows no more threads (a process limit): the workers
-        // that started share the columns, which gives the same frame.
-    }
-    if (workers.empty() && workersAsked > 0) {
-        // Not even one: the columns are computed here, before returning.
-        work();
-    }
+    return flagged;
 }
 
 // One column at a time keeps the finished columns close to left-to-right
@@ -244,12 +194,32 @@ void FrameRender::State::notifyProgress()
     progress.notify_all();
 }
 
-FrameRender::FrameRender(const FrameRequest& request) : m_state(std::make_unique<State>(request)) {}
+FrameRender::FrameRender(const FrameRequest& request) : m_state(std::make_unique<State>(request))
+{
+    State& state = *m_state;
+    if (state.pixels == 0) {
+        return;
+    }
+    state.budget = request.budget;
+    if (state.budget == nullptr) {
+        // More workers than columns would have nothing to do.
+        state.ownBudget = std::make_unique<WorkerBudget>(
+            std::min(request.threads > 0 ? request.threads : WorkerBudget::Cores(), state.pixels));
+        state.budget = state.ownBudget.get();
+    }
+    state.budget->add(state);
+    if (state.budget->workers() == 0) {
+        // Not even one: the columns are computed here, before returning.
+        state.run();
+    }
+}
 
 FrameRender::~FrameRender()
 {
     abort();
-    m_state->workers.clear();
+    if (m_state->budget != nullptr) {
+        m_state->budget->remove(*m_state);
+    }
 }
 
 bool FrameRender::waitForColumn(int x)
@@ -292,12 +262,12 @@ int FrameRender::pixels() const
 
 int FrameRender::workers() const
 {
-    return int(m_state->workers.size());
+    return m_state->budget != nullptr ? m_state->budget->workers() : 0;
 }
 
 int FrameRender::workersAsked() const
 {
-    return m_state->workersAsked;
+    return m_state->budget != nullptr ? m_state->budget->workersAsked() : 0;
 }
 
 bool FrameRender::allColumnsHandedOut() const

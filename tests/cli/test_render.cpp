@@ -478,7 +478,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, StopTest,
 struct HardRun
 {
     const char* name;
-    const char* shell; // runs the render "$0" "$@", exits with its status
+    const char* shell; // runs the render "$0" "$@" (last the thread count), exits with its status
     const char* told;
 };
 
@@ -524,7 +524,17 @@ INSTANTIATE_TEST_SUITE_P(
                     HardRun{"FewThreadsAllowed",
                             R"(setpriv --reuid=65534 --regid=65534 --clear-groups )"
                             R"(prlimit --nproc=6 "$0" "$@")",
-                            "Only "}),
+                            "Only "},
+                    // A user of its own: the main thread and 4 workers, no more, fit.
+                    HardRun{
+                        "AsManyThreadsAsAsked",
+                        R"(u=$((3000000 + $$)); e=$(setpriv --reuid=$u --regid=$u --clear-groups )"
+                        R"(prlimit --nproc=5 "$0" "${@:1:$#-1}" 4 2>&1) && [[ $e != *Only* ]])",
+                        ""},
+                    HardRun{"OneThreadTooFew",
+                            R"(u=$((3000000 + $$)); setpriv --reuid=$u --regid=$u --clear-groups )"
+                            R"(prlimit --nproc=4 "$0" "${@:1:$#-1}" 4)",
+                            "Only 3 of the 4 "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -5,7 +5,7 @@
 
 namespace Render {
 
-CountingBudget::CountingBudget(int workers) : WorkerBudget(workers), m_workers(workers) {}
+CountingBudget::CountingBudget(int workers) : WorkerBudget(workers) {}
 
 void CountingBudget::acquire()
 {
@@ -19,7 +19,7 @@ void CountingBudget::release()
 {
     {
         std::unique_lock lock(m_mutex);
-        m_full.wait_for(lock, std::chrono::seconds(5), [this] { return m_peak >= m_workers; });
+        m_full.wait_for(lock, std::chrono::seconds(5), [this] { return m_peak >= places(); });
         --m_running;
     }
     WorkerBudget::release();

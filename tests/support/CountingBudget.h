@@ -21,7 +21,6 @@ public:
     int peak() const;
 
 private:
-    const int m_workers;
     mutable std::mutex m_mutex;
     std::condition_variable m_full;
     int m_running = 0;

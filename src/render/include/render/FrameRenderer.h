@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/WorkerBudget.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -23,35 +25,15 @@ enum class MathPath
 
 bool IsAvailable(MathPath path);
 
-// A number of workers that frames rendered at the same time share: a film
-// that starts the next frame while one ends keeps to it. Each worker takes
-// its place once, for all its columns.
-class WorkerBudget
-{
-public:
-    explicit WorkerBudget(int workers);
-    virtual ~WorkerBudget();
-    WorkerBudget(const WorkerBudget&) = delete;
-    WorkerBudget& operator=(const WorkerBudget&) = delete;
-
-    // Blocks until a worker may run.
-    virtual void acquire();
-    virtual void release();
-
-private:
-    struct State;
-    std::unique_ptr<State> m_state;
-};
-
 struct FrameRequest
 {
     double e = 2;
     int pixels = 0; // frame width and height
     int paletteIndex = 0;
-    int threads = 0; // 0: one per core
+    int threads = 0; // 0: one per core; with a budget, the budget's
     MathPath path = MathPath::Fast;
-    // Shared with the frames that overlap this one; none: this frame's own
-    // threads only.
+    // The workers shared with the frames before and after this one; none: a
+    // budget of this frame's own, of threads workers.
     WorkerBudget* budget = nullptr;
     // n x n samples per pixel (1 to MaxSupersample), averaged in linear light.
     int supersample = 1;
@@ -68,8 +50,8 @@ inline constexpr int MaxSupersample = 8;
 // Renders one frame on worker threads. Columns are handed out to the workers
 // and may finish in any order; the caller takes them strictly from left to
 // right. The constructor computes the first pixel's count, which every colour
-// depends on, and column 0 itself, and then starts the workers. Destroying the
-// object stops the workers.
+// depends on, and hands the columns to the workers: column 0 too is theirs,
+// within the budget. Destroying the object stops the workers in it.
 class FrameRender
 {
 public:
@@ -92,9 +74,9 @@ public:
 
     int pixels() const;
 
-    // The worker threads running and those the request asked for; fewer run
-    // when the system allows no more threads (none: the constructor computed
-    // every column itself).
+    // The worker threads running and those asked for (the budget's); fewer
+    // run when the system allows no more threads (none: the constructor
+    // computed every column itself).
     int workers() const;
     int workersAsked() const;
 

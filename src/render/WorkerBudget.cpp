@@ -35,7 +35,7 @@ struct WorkerBudget::State
     std::condition_variable freed; // a place given back
     int free = 0;
     std::list<Frame> frames; // in the order added: the oldest first
-    int busy = 0;            // workers between taking a place and giving it back
+    int busy = 0;            // workers from asking for a place until they gave it back
     bool started = false;
     bool ending = false;
     std::vector<std::jthread> threads; // last, so that they end first

@@ -1,6 +1,8 @@
 #include "export/FilmExport.h"
 
 #include "EncodeProgress.h"
+#include "export/AvailableMemory.h"
+#include "export/MemoryPlan.h"
 #include "export/PlayOrder.h"
 #include "export/SizeRefusal.h"
 #include "export/VideoWriter.h"
@@ -14,6 +16,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <sched.h>
+#include <thread>
 #include <unistd.h>
 
 namespace Export {
@@ -115,6 +119,46 @@ qsizetype EncodeFrames(VideoWriter& writer, const std::vector<FilmFrame>& frames
     return encoded;
 }
 
+constexpr qint64 Megabyte = 1024 * 1024;
+
+// The cores this process may run on, as the encoders count them.
+int UsableCores()
+{
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof(cores), &cores) == 0)
+        return std::max(CPU_COUNT(&cores), 1);
+    return int(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// What the encoder does differently to keep within the budget; none when
+// it runs as usual.
+std::optional<QString> PlanNote(const MemoryPlan& plan)
+{
+    const EncoderSettings& settings = plan.encoder;
+    if (settings == EncoderSettings{0, false, -1, settings.usualThreads})
+        return std::nullopt;
+    QString threads;
+    if (settings.threads > 0)
+        threads = QString(settings.slicedThreads ? "runs %1 threads that share each picture and "
+                                                 : "runs %1 thread and ")
+                      .arg(settings.threads);
+    return QString("To keep within %1 MB of memory, the encoder %2looks %3 frames ahead.")
+        .arg(plan.budget / Megabyte)
+        .arg(threads)
+        .arg(settings.lookahead);
+}
+
+// A process limit (ulimit -u, a batch system's) may allow the encoder fewer
+// threads than planned; the video is the same kind with those.
+void TellFewerThreads(const VideoWriter& writer, Console& console)
+{
+    if (writer.threadsRunning() < writer.threadsPlanned())
+        console.problem(QString("Only %1 of the %2 encoder threads could be started (the system "
+                                "allows no more); the export goes on with them.")
+                            .arg(writer.threadsRunning())
+                            .arg(writer.threadsPlanned()));
+}
+
 int Stopped(Console& console, const std::atomic<int>& stop)
 {
     console.problem("Stopped; no video was written.");
@@ -124,7 +168,8 @@ int Stopped(Console& console, const std::atomic<int>& stop)
 // Encodes the frames into a staged video that takes its final name only when
 // it is whole.
 int WriteVideo(const ExportOptions& options, const FilmParameters& film,
-               const std::vector<FilmFrame>& frames, Console& console, const std::atomic<int>& stop)
+               const std::vector<FilmFrame>& frames, const EncoderSettings& settings,
+               Console& console, const std::atomic<int>& stop)
 {
     const std::vector<int> order = PlayOrder(int(frames.size()), options.pingpong, options.hold);
     console.note(QString("Encoding %1 frames (%2 of the film's %3) into \"%4\".")
@@ -139,7 +184,8 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
         Platform::ClearAbandonedStaging(QFileInfo(options.out).absolutePath());
         Platform::StagedFile staged(options.out);
         VideoWriter writer(options.kind, staged.path(), QSize(film.pixels, film.pixels),
-                           options.tuning);
+                           options.tuning, settings);
+        TellFewerThreads(writer, console);
         videoSize = writer.videoSize();
         {
             EncodeProgress progress(console, qsizetype(order.size()), isatty(STDERR_FILENO));
@@ -177,6 +223,13 @@ int WriteVideo(const ExportOptions& options, const FilmParameters& film,
 
 int ExportFilm(const ExportOptions& options, Console& console, const std::atomic<int>& stop)
 {
+    if (!options.tuning.size.isEmpty()) {
+        if (const std::optional<QString> refusal =
+                SizeOptionRefusal(options.kind, options.tuning.size)) {
+            console.problem(*refusal);
+            return ExitUsage;
+        }
+    }
     if (const QString problem = FolderProblem(options.folder); !problem.isEmpty()) {
         console.problem(problem);
         return ExitFailure;
@@ -188,12 +241,28 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
                             .arg(options.folder));
         return ExitUsage;
     }
-    // Asked for, the video's size decides what the encoders can take.
-    const QSize size =
-        options.tuning.size.isEmpty() ? QSize(film->pixels, film->pixels) : options.tuning.size;
+    const QSize frameSize(film->pixels, film->pixels);
+    const QSize size = options.tuning.size.isEmpty() ? frameSize : options.tuning.size;
     if (const std::optional<QString> refusal = SizeRefusal(options.kind, size)) {
         console.problem(*refusal);
         return ExitFailure;
+    }
+    // Refused before a frame is read where even the leanest encoder would
+    // not fit in the memory there is.
+    const QSize videoSize = VideoSizeFor(options.kind, frameSize, options.tuning);
+    const qint64 available = AvailableMemory();
+    const MemoryPlan plan =
+        PlanMemory(options.kind, frameSize, videoSize, UsableCores(), available);
+    if (!plan.fits()) {
+        console.problem(QString("A %1 x %2 %3 video needs about %4 MB of memory to encode, even "
+                                "with the encoder's leanest settings; %5 MB are available. Ask "
+                                "--size for a smaller picture.")
+                            .arg(videoSize.width())
+                            .arg(videoSize.height())
+                            .arg(VideoKindName(options.kind))
+                            .arg(plan.leanest / Megabyte)
+                            .arg(available / Megabyte));
+        return ExitUsage;
     }
     const FilmFrames listed = ListFilmFrames(QDir::cleanPath(options.folder), *film, stop);
     if (listed.stopped)
@@ -214,9 +283,11 @@ int ExportFilm(const ExportOptions& options, Console& console, const std::atomic
                                 "frames per second; a lower --fps plays as asked.")
                             .arg(QLatin1String(FactsOf(options.kind).codec))
                             .arg(playable));
+    if (const std::optional<QString> note = PlanNote(plan))
+        console.note(*note);
     ExportOptions tuned = options;
     tuned.tuning.smoothGradients = film->supersample > 1 || film->smooth;
-    return WriteVideo(tuned, *film, frames, console, stop);
+    return WriteVideo(tuned, *film, frames, plan.encoder, console, stop);
 }
 
 } // namespace Export

@@ -61,6 +61,34 @@ void CopyIntoFrame(const QImage& picture, AVFrame& frame, int bytesPerPixel)
                     picture.constScanLine(row), std::size_t(picture.width()) * bytesPerPixel);
 }
 
+void CopyIntoRgb24Frame(const QImage& picture, AVFrame& frame)
+{
+    // Row by row: a whole RGB888 copy of a large picture would cost as much
+    // memory as the frame itself.
+    const QImage rgb32 = picture.convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < rgb32.height(); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(rgb32.constScanLine(row));
+        std::uint8_t* to = frame.data[0] + std::ptrdiff_t(row) * frame.linesize[0];
+        for (int x = 0; x < rgb32.width(); ++x) {
+            *to++ = std::uint8_t(qRed(from[x]));
+            *to++ = std::uint8_t(qGreen(from[x]));
+            *to++ = std::uint8_t(qBlue(from[x]));
+        }
+    }
+}
+
+QImage WrapRgb24Frame(AvFramePointer frame)
+{
+    AVFrame* held = frame.release();
+    return QImage(
+        held->data[0], held->width, held->height, held->linesize[0], QImage::Format_RGB888,
+        [](void* owned) {
+            auto* ownedFrame = static_cast<AVFrame*>(owned);
+            av_frame_free(&ownedFrame);
+        },
+        held);
+}
+
 void FilterGraph::GraphDeleter::operator()(AVFilterGraph* graph) const
 {
     avfilter_graph_free(&graph);

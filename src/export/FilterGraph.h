@@ -28,6 +28,13 @@ AvFramePointer NewAvFrame(QSize size, AVPixelFormat format);
 // Copies the picture's rows (of bytesPerPixel) into the frame's.
 void CopyIntoFrame(const QImage& picture, AVFrame& frame, int bytesPerPixel);
 
+// Writes the picture's pixels into an RGB24 frame of its size.
+void CopyIntoRgb24Frame(const QImage& picture, AVFrame& frame);
+
+// The RGB24 frame as a picture that owns it, without a copy: its rows keep
+// FFmpeg's padding, so swscale may read them directly.
+QImage WrapRgb24Frame(AvFramePointer frame);
+
 // A chain of libavfilter's filters with one picture in and one out, written
 // as ffmpeg's -vf is ("zscale=...,format=rgb24").
 class FilterGraph

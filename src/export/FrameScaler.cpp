@@ -3,8 +3,6 @@
 #include "FilterGraph.h"
 #include "export/VideoWriter.h"
 
-#include <cstring>
-
 namespace Export {
 
 namespace {
@@ -45,14 +43,8 @@ FrameScaler::~FrameScaler() = default;
 
 QImage FrameScaler::scale(const QImage& frame)
 {
-    CopyIntoFrame(frame.convertToFormat(QImage::Format_RGB888), *m_state->source, 3);
-    const AvFramePointer scaled = m_state->graph.apply(*m_state->source);
-    QImage picture(scaled->width, scaled->height, QImage::Format_RGB888);
-    for (int row = 0; row < picture.height(); ++row)
-        std::memcpy(picture.scanLine(row),
-                    scaled->data[0] + std::ptrdiff_t(row) * scaled->linesize[0],
-                    std::size_t(picture.width()) * 3);
-    return picture;
+    CopyIntoRgb24Frame(frame, *m_state->source);
+    return WrapRgb24Frame(m_state->graph.apply(*m_state->source));
 }
 
 } // namespace Export

@@ -1,5 +1,6 @@
 #include "export/VideoWriter.h"
 
+#include "FilterGraph.h"
 #include "QuietFFmpeg.h"
 #include "export/FramePixels.h"
 #include "export/FrameScaler.h"
@@ -11,9 +12,9 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <QByteArrayList>
 #include <QFileInfo>
 #include <array>
-#include <cstring>
 
 namespace Export {
 
@@ -73,6 +74,27 @@ struct ScaleDeleter
     void operator()(SwsContext* scale) const { sws_freeContext(scale); }
 };
 
+// The encoder's threads and look-ahead, where they differ from its own:
+// the pictures it holds follow them.
+void SetMemoryOptions(VideoKind kind, const EncoderSettings& settings, AVCodecContext& codec,
+                      AVDictionary*& options)
+{
+    if (settings.threads > 0)
+        codec.thread_count = settings.threads;
+    if (kind == VideoKind::Mp4) {
+        QByteArrayList x264;
+        if (settings.slicedThreads)
+            x264 << "sliced-threads=1";
+        if (settings.lookahead >= 0)
+            x264 << "rc-lookahead=" + QByteArray::number(settings.lookahead);
+        if (!x264.isEmpty())
+            av_dict_set(&options, "x264-params", x264.join(':').constData(), 0);
+    } else if (kind == VideoKind::WebM && settings.lookahead >= 0) {
+        av_dict_set(&options, "lag-in-frames", QByteArray::number(settings.lookahead).constData(),
+                    0);
+    }
+}
+
 } // namespace
 
 struct VideoWriter::State
@@ -86,21 +108,27 @@ struct VideoWriter::State
     std::unique_ptr<SwsContext, ScaleDeleter> scale;
     std::unique_ptr<FrameScaler> scaler; // when another size was asked for
     std::unique_ptr<AVFrame, FrameDeleter> picture;
-    std::unique_ptr<AVFrame, FrameDeleter> rgb; // the frame before conversion
+    AvFramePointer rgb; // the frame before conversion, unless scaled
     std::unique_ptr<AVPacket, PacketDeleter> packet;
     std::int64_t nextPts = 0;
     bool finished = false;
 
-    void open(const VideoKindFacts& facts, const QString& path, const VideoTuning& tuning);
-    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
-                     const VideoTuning& tuning);
+    int threadsPlanned = 1;
+    int threadsRunning = 1;
+
+    void open(const VideoKindFacts& facts, const QString& path, const VideoTuning& tuning,
+              const EncoderSettings& settings);
+    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder, const VideoTuning& tuning,
+                     EncoderSettings settings);
+    int tryEncoder(const VideoKindFacts& facts, const AVCodec* encoder, const VideoTuning& tuning,
+                   const EncoderSettings& settings);
     void startFile(const QString& path);
     void allocateFrames(const VideoKindFacts& facts);
     void send(const AVFrame* frame);
 };
 
 void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path,
-                              const VideoTuning& tuning)
+                              const VideoTuning& tuning, const EncoderSettings& settings)
 {
     const AVCodec* encoder = avcodec_find_encoder_by_name(facts.encoder);
     if (encoder == nullptr)
@@ -112,15 +140,32 @@ void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path,
                                          QFile::encodeName(path).constData()),
           QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
-    openEncoder(facts, encoder, tuning);
+    openEncoder(facts, encoder, tuning, settings);
     startFile(path);
     if (!tuning.size.isEmpty() && tuning.size != frameSize)
         scaler = std::make_unique<FrameScaler>(frameSize, videoSize);
     allocateFrames(facts);
 }
 
+// A process limit (ulimit -u) may not let the encoder start its threads:
+// it then runs with fewer, down to one, as the renderer does.
 void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
-                                     const VideoTuning& tuning)
+                                     const VideoTuning& tuning, EncoderSettings settings)
+{
+    threadsPlanned = settings.threads > 0 ? settings.threads : settings.usualThreads;
+    threadsRunning = threadsPlanned;
+    int opened = tryEncoder(facts, encoder, tuning, settings);
+    while (opened < 0 && threadsRunning > 1) {
+        threadsRunning /= 2;
+        settings.threads = threadsRunning;
+        settings.slicedThreads = settings.slicedThreads && threadsRunning > 1;
+        opened = tryEncoder(facts, encoder, tuning, settings);
+    }
+    Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
+}
+
+int VideoWriter::State::tryEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
+                                   const VideoTuning& tuning, const EncoderSettings& settings)
 {
     codec.reset(avcodec_alloc_context3(encoder));
     if (!codec)
@@ -147,9 +192,10 @@ void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec*
     // The quality asked for, else the kind's own.
     if (const int crf = tuning.crf.value_or(facts.defaultCrf); crf >= 0)
         av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);
+    SetMemoryOptions(kind, settings, *codec, options);
     const int opened = avcodec_open2(codec.get(), encoder, &options);
     av_dict_free(&options);
-    Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
+    return opened;
 }
 
 void VideoWriter::State::startFile(const QString& path)
@@ -187,13 +233,9 @@ void VideoWriter::State::allocateFrames(const VideoKindFacts& facts)
                                    SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
         if (!scale)
             throw VideoError("No colour conversion to 4:2:0.");
-        rgb.reset(av_frame_alloc());
-        if (!rgb)
-            throw VideoError("Out of memory for the frames.");
-        rgb->format = AV_PIX_FMT_RGB24;
-        rgb->width = videoSize.width();
-        rgb->height = videoSize.height();
-        Check(av_frame_get_buffer(rgb.get(), 0), "Out of memory for a frame");
+        // A scaled frame is converted from the scaler's own buffer.
+        if (!scaler)
+            rgb = NewAvFrame(videoSize, AV_PIX_FMT_RGB24);
         // The stream is tagged BT.709; convert with the same matrix.
         const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
         sws_setColorspaceDetails(scale.get(), bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
@@ -217,7 +259,7 @@ void VideoWriter::State::send(const AVFrame* frame)
 }
 
 VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize,
-                         const VideoTuning& tuning)
+                         const VideoTuning& tuning, const EncoderSettings& settings)
     : m_state(std::make_unique<State>())
 {
     QuietFFmpeg();
@@ -225,7 +267,7 @@ VideoWriter::VideoWriter(VideoKind kind, const QString& path, QSize frameSize,
     m_state->kind = kind;
     m_state->frameSize = frameSize;
     m_state->videoSize = VideoSizeFor(kind, frameSize, tuning);
-    m_state->open(facts, path, tuning);
+    m_state->open(facts, path, tuning, settings);
 }
 
 VideoWriter::~VideoWriter() = default;
@@ -235,6 +277,16 @@ QSize VideoWriter::videoSize() const
     return m_state->videoSize;
 }
 
+int VideoWriter::threadsPlanned() const
+{
+    return m_state->threadsPlanned;
+}
+
+int VideoWriter::threadsRunning() const
+{
+    return m_state->threadsRunning;
+}
+
 void VideoWriter::addFrame(const QImage& frame)
 {
     State& state = *m_state;
@@ -242,23 +294,27 @@ void VideoWriter::addFrame(const QImage& frame)
         throw VideoError("A frame has the wrong size.");
     Check(av_frame_make_writable(state.picture.get()), "Out of memory for a frame");
     const QImage sized = state.scaler ? state.scaler->scale(frame) : frame;
-    const QImage padded = PadToSize(sized.convertToFormat(QImage::Format_RGB32), state.videoSize);
     if (state.scale) {
         // swscale may read past the end of a row: it reads from FFmpeg's
-        // padded buffer.
-        const QImage rgb = padded.convertToFormat(QImage::Format_RGB888);
-        AVFrame& source = *state.rgb;
-        for (int row = 0; row < rgb.height(); ++row)
-            std::memcpy(source.data[0] + std::ptrdiff_t(row) * source.linesize[0],
-                        rgb.constScanLine(row), std::size_t(rgb.width()) * 3);
-        sws_scale(state.scale.get(), source.data, source.linesize, 0, rgb.height(),
+        // padded buffers, the scaler's own or the frame copied into one.
+        if (!state.scaler)
+            CopyIntoRgb24Frame(PadToSize(frame, state.videoSize), *state.rgb);
+        const std::array<const std::uint8_t*, 4> rows = {
+            state.scaler ? sized.constBits() : state.rgb->data[0], nullptr, nullptr, nullptr};
+        const std::array<int, 4> strides = {
+            state.scaler ? int(sized.bytesPerLine()) : state.rgb->linesize[0], 0, 0, 0};
+        sws_scale(state.scale.get(), rows.data(), strides.data(), 0, state.videoSize.height(),
                   state.picture->data, state.picture->linesize);
-    } else if (state.scaler) {
-        FillNearestPalettePicture(padded, frame, state.picture->data[0], state.picture->linesize[0],
-                                  reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
     } else {
-        FillPalettePicture(padded, state.picture->data[0], state.picture->linesize[0],
-                           reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
+        const QImage padded =
+            PadToSize(sized.convertToFormat(QImage::Format_RGB32), state.videoSize);
+        if (state.scaler)
+            FillNearestPalettePicture(padded, frame, state.picture->data[0],
+                                      state.picture->linesize[0],
+                                      reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
+        else
+            FillPalettePicture(padded, state.picture->data[0], state.picture->linesize[0],
+                               reinterpret_cast<std::uint32_t*>(state.picture->data[1]));
     }
     state.picture->pts = state.nextPts++;
     state.send(state.picture.get());

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  {16255, 16255},
                  "FFmpeg's encoders take pictures of at most 16254 x 16254 pixels; this film's "
-                 "16255 x 16255 frames cannot go into a video.",
+                 "16255 x 16255 frames cannot go into a video as they are: ask --size for a "
+                 "smaller one.",
                  ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -20,7 +20,8 @@ public:
     FrameScaler(const FrameScaler&) = delete;
     FrameScaler& operator=(const FrameScaler&) = delete;
 
-    // The frame (of frameSize) at the video's size, in RGB888.
+    // The frame (of frameSize) at the video's size, in RGB888, held in
+    // FFmpeg's own buffer: swscale may read past the end of its rows.
     QImage scale(const QImage& frame);
 
 private:

@@ -12,4 +12,8 @@ namespace Export {
 // limit; none when it can.
 std::optional<QString> SizeRefusal(VideoKind kind, QSize frameSize);
 
+// Why --size cannot be honoured by the scaler and the encoders; none when
+// it can.
+std::optional<QString> SizeOptionRefusal(VideoKind kind, QSize asked);
+
 } // namespace Export

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/MemoryPlan.h"
 #include "export/VideoKind.h"
 #include "export/VideoSize.h"
 #include "export/VideoTuning.h"
@@ -26,13 +27,20 @@ public:
 class VideoWriter
 {
 public:
-    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, const VideoTuning& tuning);
+    // The encoder is set up as settings says; where the system allows fewer
+    // threads (a process limit), it runs with fewer, down to one.
+    VideoWriter(VideoKind kind, const QString& path, QSize frameSize, const VideoTuning& tuning,
+                const EncoderSettings& settings = {});
     ~VideoWriter();
     VideoWriter(const VideoWriter&) = delete;
     VideoWriter& operator=(const VideoWriter&) = delete;
 
     // The size in the video (VideoSizeFor).
     QSize videoSize() const;
+
+    // The encoder's threads: those it was to run and those that run.
+    int threadsPlanned() const;
+    int threadsRunning() const;
 
     // Appends one frame of frameSize, scaled to the video's size if that was
     // asked for, shown for one frame time.

@@ -16,8 +16,8 @@ QString ExportHelp()
            "\n"
            "Export exit status:\n"
            "  0 written; 1 no frame found, or the video could not be written; 2 wrong\n"
-           "  arguments or a folder whose name is not a film's; 129 SIGHUP; 130 Ctrl-C;\n"
-           "  143 SIGTERM.\n";
+           "  arguments, a folder whose name is not a film's, or a picture larger than\n"
+           "  the encoders take or the memory holds; 129 SIGHUP; 130 Ctrl-C; 143 SIGTERM.\n";
 }
 
 } // namespace Export

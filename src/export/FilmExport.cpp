@@ -142,10 +142,11 @@ std::optional<QString> PlanNote(const MemoryPlan& plan)
         threads = QString(settings.slicedThreads ? "runs %1 threads that share each picture and "
                                                  : "runs %1 thread and ")
                       .arg(settings.threads);
-    return QString("To keep within %1 MB of memory, the encoder %2looks %3 frames ahead.")
+    return QString("To keep within %1 MB of memory, the encoder %2looks %3 frame%4 ahead.")
         .arg(plan.budget / Megabyte)
         .arg(threads)
-        .arg(settings.lookahead);
+        .arg(settings.lookahead)
+        .arg(settings.lookahead == 1 ? "" : "s");
 }
 
 // A process limit (ulimit -u, a batch system's) may allow the encoder fewer

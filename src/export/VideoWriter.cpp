@@ -1,5 +1,6 @@
 #include "export/VideoWriter.h"
 
+#include "EncoderOpening.h"
 #include "FilterGraph.h"
 #include "QuietFFmpeg.h"
 #include "export/FramePixels.h"
@@ -12,41 +13,13 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include <QByteArrayList>
 #include <QFileInfo>
-#include <array>
 
 namespace Export {
 
 using namespace Terminal;
 
 namespace {
-
-AVPixelFormat PixelFormatOf(const VideoKindFacts& facts)
-{
-    return facts.fourTwoZero ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_PAL8;
-}
-
-AVDictionary* Dictionary(std::span<const std::pair<const char*, const char*>> options)
-{
-    AVDictionary* dictionary = nullptr;
-    for (const auto& [key, value] : options)
-        av_dict_set(&dictionary, key, value, 0);
-    return dictionary;
-}
-
-QString ErrorText(int error)
-{
-    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
-    av_strerror(error, text.data(), text.size());
-    return QString::fromLocal8Bit(text.data());
-}
-
-void Check(int result, const QString& what)
-{
-    if (result < 0)
-        throw VideoError(QString("%1: %2").arg(what, ErrorText(result)));
-}
 
 struct FormatDeleter
 {
@@ -56,10 +29,6 @@ struct FormatDeleter
             avio_closep(&format->pb);
         avformat_free_context(format);
     }
-};
-struct CodecDeleter
-{
-    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
 };
 struct FrameDeleter
 {
@@ -74,27 +43,6 @@ struct ScaleDeleter
     void operator()(SwsContext* scale) const { sws_freeContext(scale); }
 };
 
-// The encoder's threads and look-ahead, where they differ from its own:
-// the pictures it holds follow them.
-void SetMemoryOptions(VideoKind kind, const EncoderSettings& settings, AVCodecContext& codec,
-                      AVDictionary*& options)
-{
-    if (settings.threads > 0)
-        codec.thread_count = settings.threads;
-    if (kind == VideoKind::Mp4) {
-        QByteArrayList x264;
-        if (settings.slicedThreads)
-            x264 << "sliced-threads=1";
-        if (settings.lookahead >= 0)
-            x264 << "rc-lookahead=" + QByteArray::number(settings.lookahead);
-        if (!x264.isEmpty())
-            av_dict_set(&options, "x264-params", x264.join(':').constData(), 0);
-    } else if (kind == VideoKind::WebM && settings.lookahead >= 0) {
-        av_dict_set(&options, "lag-in-frames", QByteArray::number(settings.lookahead).constData(),
-                    0);
-    }
-}
-
 } // namespace
 
 struct VideoWriter::State
@@ -103,7 +51,7 @@ struct VideoWriter::State
     QSize frameSize;
     QSize videoSize;
     std::unique_ptr<AVFormatContext, FormatDeleter> format;
-    std::unique_ptr<AVCodecContext, CodecDeleter> codec;
+    CodecPointer codec;
     AVStream* stream = nullptr; // owned by format
     std::unique_ptr<SwsContext, ScaleDeleter> scale;
     std::unique_ptr<FrameScaler> scaler; // when another size was asked for
@@ -118,10 +66,6 @@ struct VideoWriter::State
 
     void open(const VideoKindFacts& facts, const QString& path, const VideoTuning& tuning,
               const EncoderSettings& settings);
-    void openEncoder(const VideoKindFacts& facts, const AVCodec* encoder, const VideoTuning& tuning,
-                     EncoderSettings settings);
-    int tryEncoder(const VideoKindFacts& facts, const AVCodec* encoder, const VideoTuning& tuning,
-                   const EncoderSettings& settings);
     void startFile(const QString& path);
     void allocateFrames(const VideoKindFacts& facts);
     void send(const AVFrame* frame);
@@ -140,62 +84,15 @@ void VideoWriter::State::open(const VideoKindFacts& facts, const QString& path,
                                          QFile::encodeName(path).constData()),
           QString("No %1 container").arg(VideoKindName(kind)));
     format.reset(rawFormat);
-    openEncoder(facts, encoder, tuning, settings);
+    OpenedEncoder opened = OpenEncoder(kind, encoder, videoSize, tuning, settings,
+                                       (format->oformat->flags & AVFMT_GLOBALHEADER) != 0);
+    codec = std::move(opened.codec);
+    threadsPlanned = opened.threadsPlanned;
+    threadsRunning = opened.threadsRunning;
     startFile(path);
     if (!tuning.size.isEmpty() && tuning.size != frameSize)
         scaler = std::make_unique<FrameScaler>(frameSize, videoSize);
     allocateFrames(facts);
-}
-
-// A process limit (ulimit -u) may not let the encoder start its threads:
-// it then runs with fewer, down to one, as the renderer does.
-void VideoWriter::State::openEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
-                                     const VideoTuning& tuning, EncoderSettings settings)
-{
-    threadsPlanned = settings.threads > 0 ? settings.threads : settings.usualThreads;
-    threadsRunning = threadsPlanned;
-    int opened = tryEncoder(facts, encoder, tuning, settings);
-    while (opened < 0 && threadsRunning > 1) {
-        threadsRunning /= 2;
-        settings.threads = threadsRunning;
-        settings.slicedThreads = settings.slicedThreads && threadsRunning > 1;
-        opened = tryEncoder(facts, encoder, tuning, settings);
-    }
-    Check(opened, QString("The %1 encoder refused the film").arg(facts.encoder));
-}
-
-int VideoWriter::State::tryEncoder(const VideoKindFacts& facts, const AVCodec* encoder,
-                                   const VideoTuning& tuning, const EncoderSettings& settings)
-{
-    codec.reset(avcodec_alloc_context3(encoder));
-    if (!codec)
-        throw VideoError("Out of memory for the encoder.");
-    codec->width = videoSize.width();
-    codec->height = videoSize.height();
-    codec->pix_fmt = PixelFormatOf(facts);
-    codec->time_base = AVRational{tuning.rate.denominator, tuning.rate.numerator};
-    codec->framerate = AVRational{tuning.rate.numerator, tuning.rate.denominator};
-    codec->sample_aspect_ratio = AVRational{1, 1};
-    if (PixelFormatOf(facts) == AV_PIX_FMT_YUV420P) {
-        codec->color_range = AVCOL_RANGE_MPEG;
-        codec->colorspace = AVCOL_SPC_BT709;
-        codec->color_primaries = AVCOL_PRI_BT709;
-        codec->color_trc = AVCOL_TRC_BT709;
-    }
-    if (format->oformat->flags & AVFMT_GLOBALHEADER)
-        codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    AVDictionary* options = Dictionary(facts.encoderOptions);
-    if (tuning.smoothGradients) {
-        for (const auto& [key, value] : facts.gradientOptions)
-            av_dict_set(&options, key, value, 0);
-    }
-    // The quality asked for, else the kind's own.
-    if (const int crf = tuning.crf.value_or(facts.defaultCrf); crf >= 0)
-        av_dict_set(&options, "crf", QByteArray::number(crf).constData(), 0);
-    SetMemoryOptions(kind, settings, *codec, options);
-    const int opened = avcodec_open2(codec.get(), encoder, &options);
-    av_dict_free(&options);
-    return opened;
 }
 
 void VideoWriter::State::startFile(const QString& path)

@@ -9,7 +9,6 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <map>
 #include <vector>
 
 namespace Cli {
@@ -44,23 +43,6 @@ std::vector<FilmFolderChoice> ExistingFolders(const std::vector<FilmFolderChoice
     std::copy_if(named.begin(), named.end(), std::back_inserter(existing),
                  [](const FilmFolderChoice& folder) { return QFileInfo(folder.path).isDir(); });
     return existing;
-}
-
-// The separator most of the film's frames in folder are named with, the
-// user's own when it holds none.
-QChar SeparatorOfFrames(const QString& folder, const RenderOptions& options,
-                        const std::atomic<int>& stop)
-{
-    std::map<QChar, std::size_t> frames{{Platform::DecimalSeparator(), 0}};
-    for (const Film::FilmFrame& frame : Film::ListFilmFrames(folder, options.film, stop).present) {
-        // "PowerReels-002,500.bmp": the separator stands before the
-        // decimals and the suffix.
-        const QString name = QFileInfo(frame.path).fileName();
-        ++frames[name[name.size() - 5 - options.film.decimals]];
-    }
-    return std::max_element(frames.begin(), frames.end(),
-                            [](const auto& a, const auto& b) { return a.second < b.second; })
-        ->first;
 }
 
 // Puts first, of the film's folders under different separators, the one
@@ -134,7 +116,7 @@ FilmFolderChoice ChooseFilmFolder(const RenderOptions& options, Console& console
     }
     Platform::ClearAbandonedStaging(chosen.path);
     if (chosen.separator.isNull())
-        chosen.separator = SeparatorOfFrames(chosen.path, options, stop);
+        chosen.separator = Film::ListFilmFrames(chosen.path, options.film, stop).separator;
     return chosen;
 }
 

@@ -21,8 +21,8 @@ struct FilmFolderChoice
 // user's decimal separator, but a film begun under other number settings
 // goes on in the folder it was begun in, its new frames named as its folder
 // is; when it is there under both, the one that holds more of its frames
-// is taken (the point's on a tie) and the other told. Problems are told on console, with the
-// system's reason.
+// is taken (the point's on a tie) and the other told. Problems are told on
+// console, with the system's reason.
 FilmFolderChoice ChooseFilmFolder(const RenderOptions& options, Terminal::Console& console,
                                   const std::atomic<int>& stop);
 

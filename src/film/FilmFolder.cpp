@@ -196,6 +196,7 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
                           const std::atomic<int>& stop)
 {
     FilmFrames frames;
+    frames.separator = Platform::DecimalSeparator();
     FoundFiles found;
     const QRegularExpression frameName(
         QString(R"(^PowerReels-([0-9]+)(\D)([0-9]{%1})\.(bmp|png)$)").arg(film.decimals));
@@ -208,6 +209,7 @@ FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
         MatchFile(entries.nextFileInfo().fileName(), frameName, film, folder, found);
     }
     const QChar best = MostUsedSeparator(found);
+    frames.separator = best;
     // A film rendered in parts under different number settings has some
     // frames under a point and some under a comma; a frame found under
     // several names is one frame, its files tried in one order: the bitmap

@@ -40,18 +40,22 @@ struct FilmFrames
     // all: a film may name billions of frames that were never made.
     std::vector<FilmFrame> missing;
     std::int64_t missingCount = 0;
+    // The separator most present frames are named with, which the missing
+    // ones are named with too; the user's own on a tie or when none is.
+    QChar separator;
     bool stopped = false; // the listing was interrupted
 };
 
 // The frame files of the film in folder, named as the film run names them
 // (with the film's decimals), as bitmaps or PNG, found in one read of the
-// folder: time and memory follow the files there, not the film's length. The separator in the file
-// names follows the number settings the film was made under, which need not be the user's now, nor
-// the same for all its parts: a frame is found under either, and the missing
-// ones are named with the separator under which most frames are found. A
-// frame's files are listed in the order they are tried: bitmap before PNG,
-// and in each format the separator most frames use first. Ends
-// early, with stopped set, once stop is not 0.
+// folder: time and memory follow the files there, not the film's length.
+// The separator in the file names follows the number settings the film was
+// made under, which need not be the user's now, nor the same for all its
+// parts: a frame is found under either, and the missing ones are named with
+// the separator under which most frames are found. A frame's files are
+// listed in the order they are tried: bitmap before PNG, and in each format
+// the separator most frames use first. Ends early, with stopped set, once
+// stop is not 0.
 FilmFrames ListFilmFrames(const QString& folder, const FilmParameters& film,
                           const std::atomic<int>& stop);
 

@@ -115,8 +115,6 @@ FilmFolderChoice ChooseFilmFolder(const RenderOptions& options, Console& console
         return {};
     }
     Platform::ClearAbandonedStaging(chosen.path);
-    if (chosen.separator.isNull())
-        chosen.separator = Film::ListFilmFrames(chosen.path, options.film, stop).separator;
     return chosen;
 }
 

@@ -13,6 +13,7 @@ namespace Cli {
 struct FilmFolderChoice
 {
     QString path; // empty when the film has no folder to write into
+    // Null for a folder named without one: its frames' own then.
     QChar separator;
 };
 

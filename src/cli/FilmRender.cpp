@@ -21,14 +21,14 @@ using namespace Terminal;
 
 namespace {
 
-// The frames of the range that are on disk whole, in order, found as export
-// finds them: under either decimal separator (parts of a film may have been
-// rendered under different number settings) and in either format. None when
-// the stop came first.
-std::optional<std::vector<std::int64_t>>
-WholeFrames(const QString& folder, const RenderOptions& options, const std::atomic<int>& stop)
+// The frames of the range that are on disk whole, in order, of those the
+// folder's listing found as export finds them: under either decimal separator
+// (parts of a film may have been rendered under different number settings)
+// and in either format. None when the stop came first.
+std::optional<std::vector<std::int64_t>> WholeFrames(const Film::FilmFrames& listed,
+                                                     const RenderOptions& options,
+                                                     const std::atomic<int>& stop)
 {
-    const Film::FilmFrames listed = Film::ListFilmFrames(folder, options.film, stop);
     if (listed.stopped)
         return std::nullopt;
     const QSize size(options.film.pixels, options.film.pixels);
@@ -143,8 +143,9 @@ int FinishFilm(const QString& folder, const RenderOptions& options, std::int64_t
 {
     const std::int64_t rangeCount = std::int64_t(options.lastFrame) - options.firstFrame + 1;
     const std::atomic<int> finishing{0};
+    const Film::FilmFrames listed = Film::ListFilmFrames(folder, options.film, finishing);
     const std::int64_t missing =
-        rangeCount - std::int64_t(WholeFrames(folder, options, finishing)->size());
+        rangeCount - std::int64_t(WholeFrames(listed, options, finishing)->size());
     if (missing > 0)
         observer.problem(QString("%1 of the %2 frames are missing in \"%3\".")
                              .arg(missing)
@@ -210,11 +211,18 @@ int RenderFrames(const FilmFolderChoice& folder, const RenderOptions& options,
 
 int RenderFilm(const RenderOptions& options, RenderObserver& observer, const std::atomic<int>& stop)
 {
-    const FilmFolderChoice folder = ChooseFilmFolder(options, observer, stop);
+    FilmFolderChoice folder = ChooseFilmFolder(options, observer, stop);
     if (folder.path.isEmpty())
         return ExitFailure;
+    // One read of the folder tells both what is kept and, for a folder named
+    // without a decimal separator, the one its frames are named with.
+    std::optional<Film::FilmFrames> listed;
+    if (options.resume || folder.separator.isNull())
+        listed = Film::ListFilmFrames(folder.path, options.film, stop);
+    if (folder.separator.isNull())
+        folder.separator = listed->separator;
     std::optional<std::vector<std::int64_t>> kept =
-        options.resume ? WholeFrames(folder.path, options, stop) : std::vector<std::int64_t>();
+        options.resume ? WholeFrames(*listed, options, stop) : std::vector<std::int64_t>();
     if (!kept) {
         observer.problem("Stopped before any frame was rendered.");
         TellHowToFinish(options, observer);
